@@ -1,0 +1,81 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options, QString *error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Configuration utility of the Skald gaming mouse."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption simulate(QStringLiteral("simulate"),
+        QStringLiteral("Use the built-in virtual mouse instead of a real one; <model> is 3337 or 3389 "
+                       "(--simulate alone means 3389)."),
+        QStringLiteral("model"));
+    const QCommandLineOption hidLog(QStringLiteral("hid-log"),
+        QStringLiteral("Write every HID report exchanged with the mouse to <file>."), QStringLiteral("file"));
+    const QCommandLineOption tray(QStringLiteral("tray"), QStringLiteral("Start with the window hidden in the tray."));
+    const QCommandLineOption apply(QStringLiteral("apply-profile"),
+        QStringLiteral("Send profile <n> (0..5) to the mouse without showing the window, then exit."),
+        QStringLiteral("n"));
+    parser.addOptions({simulate, hidLog, tray, apply});
+
+    // QCommandLineParser has no optional values: a bare --simulate stands for the default model.
+    QStringList args = arguments;
+    for (QString &a : args) {
+        if (a == QLatin1String("--simulate") || a == QLatin1String("-simulate"))
+            a = QStringLiteral("--simulate=3389");
+    }
+
+    *options = CommandLineOptions();
+    options->helpText = parser.helpText();
+    if (!parser.parse(args)) {
+        *error = parser.errorText();
+        return false;
+    }
+    options->showHelp = parser.isSet(help);
+    options->showVersion = parser.isSet(version);
+    if (parser.isSet(simulate)) {
+        options->simulate = true;
+        const QString model = parser.value(simulate);
+        if (model == QLatin1String("3337"))
+            options->simulateModel = 3337;
+        else if (model == QLatin1String("3389"))
+            options->simulateModel = 3389;
+        else {
+            *error = QStringLiteral("Unknown model for --simulate: %1 (use 3337 or 3389).").arg(model);
+            return false;
+        }
+    }
+    options->hidLogFile = parser.value(hidLog);
+    options->tray = parser.isSet(tray);
+    if (parser.isSet(apply)) {
+        bool ok = false;
+        const int n = parser.value(apply).toInt(&ok);
+        if (!ok || n < 0 || n > 5) {
+            *error = QStringLiteral("Profile for --apply-profile must be 0 to 5, not \"%1\".").arg(parser.value(apply));
+            return false;
+        }
+        options->applyProfile = n;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *error = QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
+        return false;
+    }
+    return true;
+}
+
+namespace {
+CommandLineOptions g_startupOptions;
+}
+
+const CommandLineOptions &startupOptions()
+{
+    return g_startupOptions;
+}
+
+void setStartupOptions(const CommandLineOptions &options)
+{
+    g_startupOptions = options;
+}

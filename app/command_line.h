@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct CommandLineOptions
+{
+    bool showHelp = false;
+    bool showVersion = false;
+    bool simulate = false;
+    int simulateModel = 3389;  // 3337 or 3389
+    QString hidLogFile;
+    bool tray = false;
+    int applyProfile = -1;     // -1: none; otherwise the profile index to apply and exit
+    QString helpText;
+};
+
+// Parses the program's arguments (argv[0] first). On a malformed command line returns false
+// and sets `error` to a one-line message.
+bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options, QString *error);
+
+// The options the program was started with, set once by the entry point.
+const CommandLineOptions &startupOptions();
+void setStartupOptions(const CommandLineOptions &options);

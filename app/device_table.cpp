@@ -1,0 +1,55 @@
+#include "app/device_table.h"
+
+#include <QSettings>
+
+namespace {
+
+// Values are kept as text; anything that is not a number reads as 0.
+quint16 hexField(const QSettings &table, const QString &key)
+{
+    return quint16(table.value(key, QStringLiteral("0")).toString().toUInt(nullptr, 16));
+}
+
+} // namespace
+
+DeviceTable parseDeviceTable(const QSettings &table, const QStringList &productNames)
+{
+    DeviceTable entries;
+    for (int n = 0;; ++n) {
+        // The count is read again before every entry, as the table's own readers always did.
+        const int total = table.value(QStringLiteral("common/total"), 0).toString().toInt();
+        if (n >= total)
+            break;
+        const QString group = QString::number(n) + QLatin1Char('/');
+        DeviceTableEntry e;
+        e.type = table.value(group + QStringLiteral("type"), QStringLiteral("-1")).toString().toInt(nullptr, 16);
+        e.vid = hexField(table, group + QStringLiteral("vid"));
+        e.pid = hexField(table, group + QStringLiteral("pid"));
+        e.usagePage = hexField(table, group + QStringLiteral("usagePage"));
+        e.usage = hexField(table, group + QStringLiteral("usage"));
+        e.usagePage2 = hexField(table, group + QStringLiteral("usagePage2"));
+        e.usage2 = hexField(table, group + QStringLiteral("usage2"));
+        e.name = productNames.value(n);
+        e.reportLength = table.value(group + QStringLiteral("reportLength"), 0).toString().toUInt();
+        entries.append(e);
+    }
+    return entries;
+}
+
+bool deviceTableIsEncode(const QSettings &table)
+{
+    return table.value(QStringLiteral("common/isEncode"), false).toBool();
+}
+
+DeviceTable loadBuiltInDeviceTable()
+{
+    const QSettings table(QStringLiteral(":/DevInfo.ini"), QSettings::IniFormat);
+    const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
+    return parseDeviceTable(table, config.value(QStringLiteral("common/product_name")).toStringList());
+}
+
+bool builtInDeviceTableIsEncode()
+{
+    const QSettings table(QStringLiteral(":/DevInfo.ini"), QSettings::IniFormat);
+    return deviceTableIsEncode(table);
+}

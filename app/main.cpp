@@ -1,0 +1,60 @@
+#include "app/command_line.h"
+#include "app/copydata_filter.h"
+#include "app/single_instance.h"
+#include "app/widget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    // The pages need nothing the software scene graph lacks, and it maps the window faster and
+    // smaller than OpenGL through a software rasteriser. QT_QUICK_BACKEND still overrides it.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("skald-config"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    CommandLineOptions options;
+    QString error;
+    if (!parseCommandLine(QApplication::arguments(), &options, &error)) {
+        std::fprintf(stderr, "skald-config: %s\n", qPrintable(error));
+        return 2;
+    }
+    if (options.showHelp) {
+        std::fputs(qPrintable(options.helpText), stdout);
+        return 0;
+    }
+    if (options.showVersion) {
+        std::printf("skald-config %s\n", PROJECT_VERSION);
+        return 0;
+    }
+    setStartupOptions(options);
+
+    SingleInstance instance(QApplication::applicationFilePath());
+    if (instance.isRunning())
+        return 1;
+
+    QDir::setCurrent(QApplication::applicationDirPath());
+
+    auto window = std::make_unique<Widget>();
+
+    CopyDataFilter copyDataFilter(window.get());
+    app.installNativeEventFilter(&copyDataFilter);
+
+    window->showNormal();
+    window->checkDevice();
+
+    const int result = app.exec();
+
+    app.removeNativeEventFilter(&copyDataFilter);
+    window.reset();
+    return result;
+}

@@ -1,0 +1,81 @@
+#include "app/ui_controler.h"
+
+#include "app/widget.h"
+#include "profiles/myqquickview.h"
+
+#include <QQmlContext>
+#include <QSettings>
+#include <QWidget>
+
+Ui_Controler::Ui_Controler(QObject *parent) : QObject(parent) {}
+
+QString Ui_Controler::windowTitleFor(const QString &configPath)
+{
+    const QSettings config(configPath, QSettings::IniFormat);
+    const QString language = config.value(QStringLiteral("common/language")).toString();
+    return config.value(language == QLatin1String("Portuguese") ? QStringLiteral("common/name0")
+                                                                  : QStringLiteral("common/name1"))
+        .toString();
+}
+
+void Ui_Controler::setupUi(QWidget *window)
+{
+    m_window = window;
+    if (window->objectName().isEmpty())
+        window->setObjectName(QStringLiteral("Widget"));
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    window->setWindowOpacity(1.0);
+    window->setAttribute(Qt::WA_TranslucentBackground);
+    window->setStyleSheet(QStringLiteral("background:transparent;"));
+
+    m_view = new myQQuickView(window);
+    m_view->setObjectName(QStringLiteral("ui_View"));
+    // A transparent view keeps the rounded skin's corners see-through.
+    m_view->setClearColor(Qt::transparent);
+    m_view->setAttribute(Qt::WA_AlwaysStackOnTop);
+    m_view->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
+
+    QQmlContext *context = m_view->rootContext();
+    context->setContextProperty(QStringLiteral("ui_View"), m_view);
+    if (auto *w = qobject_cast<Widget *>(window))
+        context->setContextProperty(QStringLiteral("hid"), &w->hid());
+    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+
+    window->resize(m_view->size());
+    window->setWindowTitle(windowTitleFor(QStringLiteral("./modules/setting/apConfig.bin")));
+}
+
+void Ui_Controler::onMinimize()
+{
+    if (m_window)
+        m_window->showMinimized();
+}
+
+void Ui_Controler::onClose()
+{
+    if (m_window)
+        m_window->hide();
+}
+
+void Ui_Controler::onXChanged(int x)
+{
+    if (m_window)
+        m_window->move(m_window->x() + x, m_window->y());
+}
+
+void Ui_Controler::onYChanged(int y)
+{
+    if (m_window)
+        m_window->move(m_window->x(), m_window->y() + y);
+}
+
+void Ui_Controler::setBusy(int busyTime)
+{
+    if (m_view)
+        m_view->setProtectUI(busyTime);
+}
+
+void Ui_Controler::setBusy()
+{
+    setBusy(0);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+class myQQuickView;
+
+// Sets the main window up around the view, publishes the objects the pages use, and offers the
+// pages the window operations they need.
+class Ui_Controler : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Ui_Controler(QObject *parent = nullptr);
+
+    void setupUi(QWidget *window);
+    myQQuickView *view() const { return m_view; }
+
+    // The window title for the language of the application configuration.
+    static QString windowTitleFor(const QString &configPath);
+
+public slots:
+    void onMinimize();
+    void onClose();
+    void onXChanged(int x);
+    void onYChanged(int y);
+    void setBusy(int busyTime);
+    void setBusy();
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<myQQuickView> m_view;
+};

@@ -1,0 +1,174 @@
+#include "app/widget.h"
+
+#include "app/device_table.h"
+#include "app/ui_controler.h"
+#include "app/user_event.h"
+#include "device/link_state.h"
+#include "profiles/myqquickview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QIcon>
+#include <QMenu>
+#include <QThread>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+const char *const TrayMenuStyle =
+    "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+    "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+    "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+    "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+    "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, 40); } "
+    "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+    "QMenu::indicator { width: 13px; height: 13px; } "
+    "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
+
+} // namespace
+
+Widget::Widget(QWidget *parent) : QWidget(parent)
+{
+    hidThread.setOwner(this);
+
+    uiControler = new Ui_Controler;
+    uiControler->setupUi(this);
+
+    uiControler->view()->hidThread = &hidThread;
+
+    checkTimer.setInterval(2048);
+    checkTimer.setSingleShot(true);
+    connect(&checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
+
+    createTrayIcon();
+}
+
+Widget::~Widget()
+{
+    hidThread.stopWorker();
+    uiControler->deleteLater();
+    // The link must outlive its worker, which leaves its loop within one read time-out.
+    hidThread.waitForWorker();
+}
+
+myQQuickView *Widget::view() const
+{
+    return uiControler ? uiControler->view() : nullptr;
+}
+
+void Widget::createTrayIcon()
+{
+    tray = new QSystemTrayIcon(this);
+    auto *quit = new QAction(tr("Quit (&Q)"), this);
+    connect(quit, &QAction::triggered, this, &Widget::exitSYS);
+    auto *menu = new QMenu(this);
+    menu->addAction(quit);
+    menu->setStyleSheet(QString::fromLatin1(TrayMenuStyle));
+    tray->setContextMenu(menu);
+    tray->setToolTip(QStringLiteral("MORVANT SKALD MOUSE Q410"));
+    tray->setIcon(QIcon(QStringLiteral("./modules/img/trayIcon.ico")));
+    connect(tray, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+    tray->setVisible(true);
+}
+
+void Widget::notifyInit(int index)
+{
+    if (myQQuickView *v = view())
+        v->initUI(index);
+    QCoreApplication::postEvent(this, new UserEvent(UserEvent::RunUiCode));
+}
+
+void Widget::showBalloon(const QString &title, const QString &text)
+{
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this, title, text] { showBalloon(title, text); }, Qt::QueuedConnection);
+        return;
+    }
+    qDebug().noquote() << QStringLiteral("balloon: %1: %2").arg(title, text);
+    if (tray)
+        tray->showMessage(title, text, QSystemTrayIcon::Information, 10000);
+}
+
+void Widget::setViewEnabled(bool enabled)
+{
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this, enabled] { setViewEnabled(enabled); }, Qt::QueuedConnection);
+        return;
+    }
+    if (myQQuickView *v = view())
+        v->setEnabled(enabled);
+}
+
+void Widget::onKeyEvent(int usage, bool pressed)
+{
+    if (modifiers.feed(usage, pressed, isHidden()))
+        restoreWindow();
+}
+
+void Widget::onDeviceChange()
+{
+    if (!hidThread.isListening())
+        checkTimer.start();
+}
+
+void Widget::restoreWindow()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick || !LinkState::deviceConnected)
+        return;
+#ifdef Q_OS_WIN
+    PostMessageW(reinterpret_cast<HWND>(winId()), WM_SYSCOMMAND, SC_RESTORE, 0);
+#else
+    // Off Windows there is no system restore command to post: restore the window directly.
+    restoreWindow();
+#endif
+}
+
+void Widget::checkDevice()
+{
+    const DeviceTable table = loadBuiltInDeviceTable();
+    hidThread.findDevices(table);
+    LinkState::isEncode = builtInDeviceTableIsEncode();
+    hidThread.swichCurDevice(uint(hidThread.curDevice()));
+}
+
+void Widget::exitSYS()
+{
+    hidThread.stopWorker();
+    QCoreApplication::exit(0);
+}
+
+bool Widget::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+{
+#ifdef Q_OS_WIN
+    if (eventType == "windows_generic_MSG") {
+        const MSG *msg = static_cast<const MSG *>(message);
+        if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == SC_RESTORE)
+            setVisible(true);
+        else if (msg->message == WM_DEVICECHANGE)
+            onDeviceChange();
+    }
+#endif
+    // Never consumed, so that the system's own handling still happens.
+    return QWidget::nativeEvent(eventType, message, result);
+}
+
+void Widget::customEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Type(UserEvent::EventType)
+        && static_cast<UserEvent *>(event)->code() == UserEvent::RunUiCode) {
+        if (myQQuickView *v = view())
+            v->runUI();
+    }
+}

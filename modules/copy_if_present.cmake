@@ -1,0 +1,3 @@
+if(EXISTS "${SRC}")
+    configure_file("${SRC}" "${DST}" COPYONLY)
+endif()

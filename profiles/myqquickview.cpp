@@ -1,0 +1,104 @@
+#include "profiles/myqquickview.h"
+
+#include "device/hid_thread.h"
+
+#include <QFocusEvent>
+#include <QMetaObject>
+#include <QProcess>
+#include <QQuickItem>
+#include <QSettings>
+#include <QThread>
+
+myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
+{
+    apConfig = new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat, this);
+    for (int i = 0; i < 10; ++i) {
+        profileSettings.append(new QSettings(QStringLiteral("./modules/setting/p%1.bin").arg(i + 1),
+                                             QSettings::IniFormat, this));
+    }
+    for (int i = 0; i < 6; ++i)
+        mouseReadProfile(profileData[i], i);
+}
+
+myQQuickView::~myQQuickView() = default;
+
+QSettings *myQQuickView::currentSettings() const
+{
+    return profileFile(curProfile);
+}
+
+QSettings *myQQuickView::profileFile(int index) const
+{
+    return index >= 0 && index < profileSettings.size() ? profileSettings[index] : nullptr;
+}
+
+void myQQuickView::focusInEvent(QFocusEvent *event)
+{
+    QQuickWidget::focusInEvent(event);
+    update();
+    event->accept();
+}
+
+void myQQuickView::invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args)
+{
+    QQuickItem *root = rootObject();
+    if (!root)
+        return;
+    // The page functions take untyped arguments, which arrive as QVariant.
+    QGenericArgument a[4];
+    for (int i = 0; i < args.size() && i < 4; ++i)
+        a[i] = Q_ARG(QVariant, args[i]);
+    QMetaObject::invokeMethod(root, function, type, a[0], a[1], a[2], a[3]);
+}
+
+void myQQuickView::initUI(int curDid)
+{
+    invokeRoot("initUI", Qt::QueuedConnection, {curDid});
+}
+
+void myQQuickView::runUI()
+{
+    invokeRoot("run", Qt::QueuedConnection);
+}
+
+void myQQuickView::refreashDPI()
+{
+    invokeRoot("refreashDPI", Qt::QueuedConnection);
+}
+
+void myQQuickView::relayKeyboard(bool isDown, int usbCode)
+{
+    invokeRoot("detectKeyboard", Qt::QueuedConnection, {isDown, usbCode});
+}
+
+void myQQuickView::relayMouse(bool isDown, uint vornCode, uint x, uint y)
+{
+    invokeRoot("detectMouse", Qt::QueuedConnection, {isDown, vornCode, x, y});
+}
+
+void myQQuickView::setProtectUI(int busyTime)
+{
+    invokeRoot("setProtectUI", Qt::DirectConnection, {busyTime});
+}
+
+void myQQuickView::clearHidBusy()
+{
+    if (hidThread)
+        hidThread->setLinkFree(true);
+}
+
+void myQQuickView::openUpdateExe()
+{
+    if (hidThread)
+        hidThread->stopWorker();
+    QThread::msleep(500);
+    const bool model3389 = hidThread ? hidThread->curDevice() != 0 : true;
+#ifdef Q_OS_WIN
+    const QString program = model3389 ? QStringLiteral("./update/3389.exe") : QStringLiteral("./update/3337.exe");
+#else
+    const QString program = model3389 ? QStringLiteral("./update/3389") : QStringLiteral("./update/3337");
+#endif
+    auto *process = new QProcess(this);
+    process->setProgram(program);
+    process->start(QIODevice::ReadWrite);
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QList>
+#include <QQuickWidget>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+class Hid_Thread;
+class QSettings;
+
+// The view that shows the pages and, at the same time, the object through which the pages
+// reach files, the operating system and the mouse. Every page-callable operation is a public
+// slot; the implementations are spread over the folders of their subsystems.
+class myQQuickView : public QQuickWidget
+{
+    Q_OBJECT
+
+public:
+    explicit myQQuickView(QWidget *parent = nullptr);
+    ~myQQuickView() override;
+
+    Hid_Thread *hidThread = nullptr;
+
+    // Calls into the pages that do not come from the pages themselves.
+    void relayKeyboard(bool isDown, int usbCode);
+    void relayMouse(bool isDown, uint vornCode, uint x, uint y);
+    void setProtectUI(int busyTime);
+
+    int currentProfile() const { return curProfile; }
+    QSettings *currentSettings() const;
+    QSettings *profileFile(int index) const;
+    QSettings *appConfig() const { return apConfig; }
+
+public slots:
+    // Core and calls into the pages.
+    void initUI(int curDid);
+    void runUI();
+    void refreashDPI();
+    void clearHidBusy();
+    void openUpdateExe();
+
+    // Profiles, configuration, languages and names.
+    QVariant getLang();
+    QVariant getProfile();
+    void setProfile(QVariant profileNo);
+    bool loadProfile(int profile);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
+    QStringList getGlobalStrings(QVariant type, QString langCode);
+    QVariant updataNameList(QVariant type, QStringList nameList);
+    QVariantList getNameList(QVariant type);
+    void ui_02H_SetCurrentProfile(int profile);
+    void setGlobalData(QVariant key, QVariantList tmpdata);
+    QVariantList getGlobalData(QVariant key);
+    QVariant getData(QVariant key);
+    void mouseSetProfile(int profileID);
+    void mouseReadProfile(uchar *dest, int profileID);
+
+    // Sensor, lighting, pointer settings and the mouse's screen.
+    QVariant getXYSensitive(QVariant index);
+    void setXYSensitive(QVariant index, QVariant xyData);
+    void mouseSetReportRate(uchar rate);
+    void mouseSetJMGD(uchar tmpJMGD);
+    void ui_0EH_SetXYSensitive(QVariant par0, QVariant par1);
+    QVariant ui_81H_GetReportRate();
+    void ui_11H_SetDPISetTmp(QVariantList valueForIndex);
+    void ui_11H_SetDPISet(QVariantList src8, QVariantList valueForIndex);
+    void ui_11H_SetDPISelect(QVariantList valueForIndex);
+    QVariant ui_8BH_GetCurrentDPIStage();
+    QVariantList ui_91H_GetDPISet();
+    QVariantList ui_91H_GetDPISelect();
+    QVariantList mouseReadDPISet();
+    void mouseSetRGBLedEffect(uchar effect, uchar option1, uchar option2, uchar colorR, uchar colorG,
+                              uchar colorB, QVariantList configs);
+    void mouseSetDPIColor(uchar type, QVariantList src24);
+    QVariantList ui_8DH_GetRGBLedEffect();
+    QVariantList ui_90H_GetLED8StageColor(uchar type);
+    void setAcceleration(bool acceleration);
+    void setCursorSpeed(uint cursorSpeed);
+    void setVerticalScrollLines(uint lines);
+    void setDoubleClickSpeed(uint speed);
+    bool getAcceleration();
+    uint getCursorSpeed();
+    uint getVerticalScrollLines();
+    uint getDoubleClickSpeed();
+    QVariantList getPictureValue(bool isFile);
+    void ui_LED_DataProc(int row, int column, QString displayText);
+    void ui_LED_PictureDataProc(QVariantList pictureData, int index);
+    QVariant ui_LED_DataVerify(QString displayText);
+
+    // Buttons, macros and recoil presets.
+    QVariantList getKeydefine(QVariant matrixId);
+    void ui_07H_SetKeyMatrix(QVariantList src64);
+    QVariant createMacroIni(QVariant name, QVariant macroIndex);
+    QVariant modifyMacroName(QVariant oldname, QVariant newname);
+    QStringList isMacroUse(QVariant macroName);
+    QVariant deleteMacroIni(QVariant name);
+    QVariant saveMacroIni(QVariant name, QStringList macros, QVariant repeat);
+    QVariant sendMacroData(QVariantList macroData, QVariant macroIndex);
+    QStringList loadMacroIni(QVariant name);
+    QVariant loadMacroType(QVariant name);
+    QVariant loadMacroIndex(QVariant name);
+    void setMacroIndex(QVariant name, QVariant macroIndex);
+    void changeMacroFileIndex(QVariant macroIndex);
+    void setMacroKey(int index, QVariant macroName);
+    QVariant getMacroKey(int index);
+    void saveGundata(QVariantList src6);
+    void modifyGundata(QVariant modifyType, QVariantList src6);
+    QVariantList getGunData(QVariant name);
+    QVariant getselectGun(QVariant index);
+    void setSelectGun(QVariant index, QVariant xyData);
+    void ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});
+
+    QSettings *apConfig = nullptr;
+    QList<QSettings *> profileSettings;
+    int curProfile = 0;
+    uchar profileData[6][128] = {};
+};

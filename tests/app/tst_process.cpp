@@ -1,0 +1,95 @@
+#include "tests/support/runtime_tree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+// Starts the real program, as a user would, in folders of its own.
+class TestProcess : public QObject
+{
+    Q_OBJECT
+
+    // A private installation: the executable with its runtime tree beside it.
+    static QString install(const QString &folder)
+    {
+        RuntimeTree::copyTree(QStringLiteral(SKALD_RUNTIME_DIR "/modules"), folder + QStringLiteral("/modules"));
+        const QString exe = folder + QStringLiteral("/skald-config");
+        QFile::copy(QStringLiteral(SKALD_EXECUTABLE), exe);
+        QFile(exe).setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
+        return exe;
+    }
+
+    static void start(QProcess &p, const QString &exe, const QStringList &args = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(exe, args);
+        QVERIFY(p.waitForStarted());
+    }
+
+    static bool waitForOutput(QProcess &p, const QByteArray &text, int ms = 10000)
+    {
+        QByteArray seen;
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < ms) {
+            p.waitForReadyRead(100);
+            seen += p.readAll();
+            if (seen.contains(text))
+                return true;
+            if (p.state() == QProcess::NotRunning)
+                return false;
+        }
+        return false;
+    }
+
+private slots:
+    void secondInstanceExitsWithOne()
+    {
+        QTemporaryDir a, b;
+        const QString exeA = install(a.path());
+        const QString exeB = install(b.path());
+
+        QProcess first;
+        start(first, exeA);
+        QVERIFY(waitForOutput(first, "Device"));
+
+        QProcess second;
+        start(second, exeA);
+        QVERIFY(second.waitForFinished(5000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 1);
+        QCOMPARE(first.state(), QProcess::Running);   // not disturbed
+
+        // A copy in another folder is another instance.
+        QProcess other;
+        start(other, exeB);
+        QVERIFY(waitForOutput(other, "Device"));
+        QCOMPARE(other.state(), QProcess::Running);
+
+        other.kill();
+        first.kill();
+        other.waitForFinished();
+        first.waitForFinished();
+    }
+
+    void helpAndBadOptions()
+    {
+        QProcess p;
+        start(p, QStringLiteral(SKALD_EXECUTABLE), {QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(5000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAll().contains("--simulate"));
+
+        QProcess bad;
+        start(bad, QStringLiteral(SKALD_EXECUTABLE), {QStringLiteral("--apply-profile"), QStringLiteral("9")});
+        QVERIFY(bad.waitForFinished(5000));
+        QCOMPARE(bad.exitCode(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProcess)
+#include "tst_process.moc"

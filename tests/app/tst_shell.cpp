@@ -1,0 +1,157 @@
+#include "app/command_line.h"
+#include "app/copydata_text.h"
+#include "app/modifier_tracker.h"
+#include "app/ui_controler.h"
+#include "app/widget.h"
+#include "profiles/myqquickview.h"
+#include "tests/support/runtime_tree.h"
+
+#include <QQuickItem>
+#include <QSettings>
+#include <QtTest>
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hotKeyRules()
+    {
+        ModifierTracker t;
+        // Shift+Alt+F12 restores only a hidden window.
+        QVERIFY(!t.feed(0xE1, true, true));
+        QVERIFY(!t.feed(0xE2, true, true));
+        QVERIFY(t.feed(0x45, true, true));
+        QVERIFY(!t.feed(0x45, true, false));
+        QVERIFY(!t.feed(0x45, false, true));   // releases never count
+
+        // Right-hand modifiers count the same; Ctrl and Win take no part.
+        ModifierTracker r;
+        r.feed(0xE5, true, true);
+        r.feed(0xE6, true, true);
+        r.feed(0xE0, true, true);
+        r.feed(0xE3, true, true);
+        QVERIFY(r.feed(0x45, true, true));
+
+        // Ctrl+Alt+F12 does nothing.
+        ModifierTracker c;
+        c.feed(0xE0, true, true);
+        c.feed(0xE2, true, true);
+        QVERIFY(!c.feed(0x45, true, true));
+
+        // Alt pressed and released while Shift is held: the Alt flag is gone.
+        ModifierTracker s;
+        s.feed(0xE1, true, true);
+        s.feed(0xE2, true, true);
+        s.feed(0xE2, false, true);
+        QVERIFY(!s.feed(0x45, true, true));
+        QVERIFY(s.shift() && !s.alt());
+    }
+
+    void copyDataChecks()
+    {
+        std::string text;
+        const char hello[] = "h\xc3\xa9llo";    // 6 UTF-8 bytes
+        QVERIFY(copyDataTextToShow(9487, hello, 6, &text));
+        QCOMPARE(QString::fromStdString(text), QStringLiteral("h\u00e9llo"));
+        QVERIFY(!copyDataTextToShow(9487, hello, 7, &text));   // count includes the zero
+        QVERIFY(!copyDataTextToShow(9488, hello, 6, &text));   // another tag
+        QVERIFY(!copyDataTextToShow(9487, nullptr, 0, &text));
+        const char inner[] = {'a', 0, 'b'};
+        QVERIFY(!copyDataTextToShow(9487, inner, 3, &text));
+        const char unterminated[] = {'a', 'b'};
+        QVERIFY(copyDataTextToShow(9487, unterminated, 2, &text));   // never read past the block
+        QCOMPARE(text, std::string("ab"));
+    }
+
+    void commandLine()
+    {
+        CommandLineOptions o;
+        QString error;
+        QVERIFY(parseCommandLine({QStringLiteral("x")}, &o, &error));
+        QVERIFY(!o.simulate && !o.tray && o.applyProfile == -1);
+        QVERIFY(parseCommandLine({QStringLiteral("x"), QStringLiteral("--simulate")}, &o, &error));
+        QVERIFY(o.simulate);
+        QCOMPARE(o.simulateModel, 3389);
+        QVERIFY(parseCommandLine({QStringLiteral("x"), QStringLiteral("--simulate=3337"), QStringLiteral("--tray")}, &o, &error));
+        QCOMPARE(o.simulateModel, 3337);
+        QVERIFY(o.tray);
+        QVERIFY(parseCommandLine({QStringLiteral("x"), QStringLiteral("--apply-profile"), QStringLiteral("5")}, &o, &error));
+        QCOMPARE(o.applyProfile, 5);
+        QVERIFY(!parseCommandLine({QStringLiteral("x"), QStringLiteral("--apply-profile"), QStringLiteral("6")}, &o, &error));
+        QVERIFY(!parseCommandLine({QStringLiteral("x"), QStringLiteral("--apply-profile=a")}, &o, &error));
+        QVERIFY(!parseCommandLine({QStringLiteral("x"), QStringLiteral("--simulate=1234")}, &o, &error));
+        QVERIFY(!parseCommandLine({QStringLiteral("x"), QStringLiteral("--bogus")}, &o, &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void windowTitleRules()
+    {
+        RuntimeTree tree;
+        const QString path = QStringLiteral("./modules/setting/apConfig.bin");
+        auto write = [&](const QString &language) {
+            QSettings s(path, QSettings::IniFormat);
+            s.setValue(QStringLiteral("common/language"), language);
+            s.setValue(QStringLiteral("common/name0"), QStringLiteral("T\u00edtulo"));
+            s.setValue(QStringLiteral("common/name1"), QStringLiteral("Title"));
+        };
+        write(QStringLiteral("Portuguese"));
+        QCOMPARE(Ui_Controler::windowTitleFor(path), QStringLiteral("T\u00edtulo"));
+        write(QStringLiteral("ChineseSimplified"));
+        QCOMPARE(Ui_Controler::windowTitleFor(path), QStringLiteral("Title"));
+        QCOMPARE(Ui_Controler::windowTitleFor(QStringLiteral("./nothing.bin")), QString());
+    }
+
+    void windowAndController()
+    {
+        RuntimeTree tree;
+        Widget w;
+        QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(w.size(), QSize(1000, 640));
+        QCOMPARE(w.trayIcon()->toolTip(), QStringLiteral("MORVANT SKALD MOUSE Q410"));
+        QCOMPARE(w.deviceCheckTimer().interval(), 2048);
+        QVERIFY(w.deviceCheckTimer().isSingleShot());
+        QVERIFY(w.view()->rootObject());
+        QCOMPARE(w.view()->objectName(), QStringLiteral("ui_View"));
+
+        w.move(100, 100);
+        w.show();
+        Ui_Controler *c = w.controller();
+        c->onXChanged(15);
+        c->onYChanged(-7);
+        QTRY_COMPARE(w.pos(), QPoint(115, 93));
+        c->onClose();
+        QVERIFY(w.isHidden());
+
+        // The hot key brings the hidden window back, and does nothing while it is visible.
+        w.onKeyEvent(0xE1, true);
+        w.onKeyEvent(0xE2, true);
+        w.onKeyEvent(0x45, true);
+        QVERIFY(w.isVisible());
+
+        // Tray double click without a connected mouse does nothing.
+        c->onClose();
+        w.trayIconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(w.isHidden());
+
+        // A burst of device changes while nobody listens gives one pending check.
+        w.onDeviceChange();
+        w.onDeviceChange();
+        QVERIFY(w.deviceCheckTimer().isActive());
+    }
+
+    void initUiShowsThePagesOnce()
+    {
+        RuntimeTree tree;
+        Widget w;
+        QQuickItem *root = w.view()->rootObject();
+        QVERIFY(!root->isVisible());
+        w.notifyInit(1);
+        QTRY_VERIFY(root->isVisible());
+        QCOMPARE(root->property("curDev").toInt(), 1);
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
