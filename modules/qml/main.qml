@@ -1,42 +1,746 @@
+// qmllint disable unqualified
+// ui_View (the bridge), hid (the device link) and ui_Ctl (the window controller) are published
+// by the window controller after this file has been loaded: no binding may use them, and
+// everything starts from initUI.
 import QtQuick
+import "basic"
+import "common"
+import "J2"
 
-// Root of the pages. It stays invisible until the native side tells it which device is in use.
 Item {
-    id: main
-    width: 1000
-    height: 640
-    visible: false
+    id: mainIten
 
+    property var mainLang: ["Axis Sensitivity", "x-Axis", "y-Axis", "DPI Setting", "Lighting", "Static", "Breath",
+        "Neon", "Finger \nTapping", "Report rate", "Mouse Speed", "Double-Click Speed", "Scroll Speed", "Slow",
+        "Fast", "Number of Rows", "Scrol one Screen", "Top View", "Side View", "Profiles", "New", "Delete", "Edit",
+        "Copy", "Load", "Save", "Reset", "Reset Factroy Setting", "OK", "Cancel", "Color", "Sensor Height", "", "",
+        ""]
+    property int language: 1
+    property bool isPowerOn: false
     property int curDev: 0
-    property bool initialized: false
+    property bool isScrollRateFocus: false
+    property int skin_No: 1
+    property string fontFamily: "微软雅黑"
+    property int fontNormalSize: 12
+    property int fontMaxSize: 16
+    property int fontMiddleSize: 14
+    property int fontMinSize: 10
+    property color fontColor: "#ffffff"
+    property int animation_speed: 300
 
-    function initUI(devIndex) {
-        curDev = devIndex
-        if (initialized)
+    // Shown once the first busy period after start-up has ended.
+    property bool isWorkingScreen: false
+    // A profile was chosen on the profile page and has not been sent to the mouse yet.
+    property bool isProfileChanged: false
+    readonly property string webAddress: "https://www.morvant.example/skald"
+    readonly property string webText: "www.morvant.example"
+
+    signal emptyAreaPressed()
+    signal msg_KB(bool isDown, int usbCode)
+    signal msg_MS(bool isDown, int vornCode, int x, int y)
+
+    function skinImage(group, file) {
+        return "qrc:/" + group + "/modules/img/skin" + skin_No + "/" + group + "/" + file
+    }
+
+    // ---- Calls from the native side ----
+
+    function initUI(tmpCurDev) {
+        curDev = tmpCurDev
+        if (isPowerOn)
             return
-        initialized = true
+        setProtectUI(1000)
         visible = true
+        language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
+        profileMain.profileNo = storedProfile()
+        ui_View.ui_02H_SetCurrentProfile(profileMain.profileNo)
+        if (language === 1)
+            loadLanguage()
+        macroEditorMain.init()
+        gunControlMain.init()
+        screenEditorMain.init()
+        profileMain.init()
+        reportRateMain.init(false)
+        keyMatrixMain.init(false)
+        keyMenuMain.init()
+        xySettingMain.init(false)
+        dpiSettingMain.init(false)
+        lightControlMain.init(false)
+        mouseRateMain.init(false)
+        doubleRateMain.init(false)
+        scrollRateMain.init(false)
+        jmgdMain.init(false)
+        isPowerOn = true
     }
 
     function run() {
     }
 
     function refreashDPI() {
+        const values = hid.hid_84H_GetCurrentDPI()
+        const at = i => i < values.length ? Number(values[i]) || 0 : 0
+        const dpi = at(1) * 50 + (at(2) !== 0 ? 256 * 50 : 0)
+        screenEditorMain.curDPISegment = at(0)
+        screenEditorMain.curDPIValue = dpi
+        screenEditorMain.dpiValueTxt = "DPI" + at(0) + ":" + dpi
     }
 
     function detectKeyboard(isDown, usbCode) {
+        msg_KB(isDown, usbCode)
     }
 
     function detectMouse(isDown, vornCode, x, y) {
+        msg_MS(isDown, vornCode, x, y)
     }
 
-    function setProtectUI(busyTime) {
+    function setProtectUI(interval) {
+        busyIndicator.setBusy(true)
+        ui_View.setEnabled(false)
+        tmrProtectUI.interval = Math.max(0, Number(interval) || 0)
+        tmrProtectUI.restart()
+    }
+
+    // ---- Own functions ----
+
+    // The stored current profile; a number the pages never create counts as profile 0.
+    function storedProfile() {
+        const n = parseInt(ui_View.getProfile())
+        return n >= 0 && n <= 5 ? n : 0
+    }
+
+    // Missing positions of a translated list keep their English text.
+    function withDefaults(defaults, loaded) {
+        const list = []
+        for (let i = 0; i < Math.max(defaults.length, loaded.length); ++i)
+            list.push(i < loaded.length ? String(loaded[i]) : defaults[i])
+        return list
+    }
+
+    function loadLanguage() {
+        const code = "lang_025044"
+        mainLang = withDefaults(mainLang, ui_View.getGlobalStrings(0, code))
+        keyMatrixMain.keyMatrixLang = withDefaults(keyMatrixMain.keyMatrixLang, ui_View.getGlobalStrings(1, code))
+        keyMenuMain.keyMenuLang = withDefaults(keyMenuMain.keyMenuLang, ui_View.getGlobalStrings(2, code))
+        macroEditorMain.macroEditorLang = withDefaults(macroEditorMain.macroEditorLang, ui_View.getGlobalStrings(3, code))
+        gunControlMain.gunControlLang = withDefaults(gunControlMain.gunControlLang, ui_View.getGlobalStrings(4, code))
+        macroKeyMain.macroKeyLang = withDefaults(macroKeyMain.macroKeyLang, ui_View.getGlobalStrings(5, code))
+        // Only the bridge needs this one: it takes the DPI notification texts from it.
+        ui_View.getGlobalStrings(6, code)
+        screenEditorMain.screenEditorLang = withDefaults(screenEditorMain.screenEditorLang, ui_View.getGlobalStrings(7, code))
+    }
+
+    function focusControl() {
+        if (isScrollRateFocus) {
+            scrollRateMain.textInputFocus = false
+            isScrollRateFocus = false
+        }
+        keyMenuMain.visible = false
+        mouseMain.selectKey = -1
+        colorBar.visible = false
+        askMenu.visible = false
+    }
+
+    function askMenuCmd(cmd) {
+        if (cmd === 0)
+            Qt.openUrlExternally(webAddress)
+        else if (cmd === 1)
+            ui_View.openUpdateExe()
+    }
+
+    // The panels that re-read the current profile and, with isSendData, send it to the mouse,
+    // in the order in which a profile is pushed to the mouse.
+    function initPanels(isSendData) {
+        keyMatrixMain.init(isSendData)
+        xySettingMain.init(isSendData)
+        dpiSettingMain.init(isSendData)
+        lightControlMain.init(isSendData)
+        reportRateMain.init(isSendData)
+        mouseRateMain.init(isSendData)
+        doubleRateMain.init(isSendData)
+        scrollRateMain.init(isSendData)
+        jmgdMain.init(isSendData)
+    }
+
+    // A profile was chosen: make it current and show its values; nothing is sent yet.
+    function selectProfile(tmpProfileNo, always) {
+        if (!always && tmpProfileNo === profileMain.profileNo)
+            return
+        profileMain.profileNo = tmpProfileNo
+        ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
+        initPanels(false)
+        isProfileChanged = true
+    }
+
+    // The profile page was closed with its own close icon: send the chosen profile.
+    function sendChosenProfile() {
+        if (!isProfileChanged)
+            return
+        isProfileChanged = false
+        setProtectUI(1200)
+        initPanels(true)
+    }
+
+    // What the profile page does when profile n is chosen and the page is closed, even when
+    // n is already current; the command line's --apply-profile runs this.
+    function applyProfile(n) {
+        profileMain.showProfile(n)
+        selectProfile(n, true)
+        sendChosenProfile()
+    }
+
+    function resetCurrentProfile() {
+        factorysure.visible = false
+        mainMask.visible = false
+        setProtectUI(1000)
+        ui_View.resetProfile(profileMain.profileNo)
+        initPanels(true)
+    }
+
+    function openCentred(page) {
+        page.x = Math.round((width - page.width) / 2)
+        page.y = Math.round((height - page.height) / 2)
+        page.visible = true
+        mainMask.visible = true
+    }
+
+    function openColorBar(dpiSelect, dpiColor) {
+        const offsets = [25, 61, 98, -17, 20]
+        const x = dpiSelect >= 0 && dpiSelect < offsets.length ? offsets[dpiSelect] : 58
+        const p = dpiSettingMain.mapToItem(mainIten, x, 252)
+        colorBar.x = Math.round(p.x)
+        colorBar.y = Math.round(p.y)
+        colorBar.open(dpiColor)
+    }
+
+    function dropDialogFocus() {
+        if (macroEditorMain.visible)
+            macroEditorMain.macroEditorFocus()
+        if (profileMain.visible)
+            profileMain.profileEditorFocus()
+        if (gunControlMain.visible)
+            gunControlMain.gunControlFocus()
+        if (macroKeyMain.visible)
+            macroKeyMain.macroKeyFocus()
+    }
+
+    function closeKeyDialog(page) {
+        page.visible = false
+        mainMask.visible = false
+        mouseMain.selectKey = -1
+    }
+
+    width: 1000
+    height: 640
+    visible: false
+
+    onMsg_KB: function(isDown, usbCode) {
+        if (macroEditorMain.isInputting)
+            macroEditorMain.detectKeyboard(isDown, usbCode)
+        if (macroEditorMain.isInsertting)
+            macroEditorMain.detectInput(isDown, usbCode)
+        if (singleKeyMain.visible)
+            singleKeyMain.detectKeyboard(isDown, usbCode)
+    }
+
+    Timer {
+        id: tmrProtectUI
+        interval: 1000
+        repeat: false
+        onTriggered: {
+            ui_View.setEnabled(true)
+            busyIndicator.setBusy(false)
+            if (powerOnLogo.visible) {
+                powerOnLogo.visible = false
+                mainIten.isWorkingScreen = true
+            }
+        }
+    }
+
+    Environment {
+        anchors.fill: parent
+        onAreaPressed: {
+            mainIten.emptyAreaPressed()
+            mainIten.focusControl()
+        }
+    }
+
+    Image {
+        x: 18
+        y: 32
+        visible: mainIten.isWorkingScreen
+        source: mainIten.skinImage("index", "logo.png")
+    }
+
+    Mouse {
+        id: mouseMain
+        anchors.fill: parent
+        visible: mainIten.isWorkingScreen
+    }
+
+    Column {
+        id: leftColumn
+        x: 18
+        y: 106
+        spacing: 5
+        visible: mainIten.isWorkingScreen
+
+        KeyMatrix {
+            id: keyMatrixMain
+            onClickFrame: mainIten.focusControl()
+            onEnterBtn: function(index) {
+                if (!keyMenuMain.visible)
+                    mouseMain.selectKey = index
+            }
+            onLeaveBtn: {
+                if (!keyMenuMain.visible)
+                    mouseMain.selectKey = -1
+            }
+            onClickKeyMatrix: function(index) {
+                colorBar.visible = false
+                askMenu.visible = false
+                mouseMain.selectKey = index
+                keyMenuMain.x = keyMatrixMain.getx(index)
+                keyMenuMain.y = keyMatrixMain.gety(index)
+                keyMenuMain.visible = true
+            }
+        }
+
+        Rectangle {
+            width: 242
+            height: 64
+            color: "#b31a1a1a"
+            border.width: 1
+            border.color: "#2a2a2c"
+
+            Row {
+                anchors.centerIn: parent
+                spacing: 8
+                Button {
+                    width: 113
+                    height: 38
+                    textValue: macroEditorMain.macroEditorLang[0]
+                    fontFamily: mainIten.fontFamily
+                    onClicked: {
+                        mainIten.focusControl()
+                        mainIten.openCentred(macroEditorMain)
+                    }
+                }
+                Button {
+                    width: 113
+                    height: 38
+                    textValue: screenEditorMain.screenEditorLang[0]
+                    fontFamily: mainIten.fontFamily
+                    onClicked: {
+                        mainIten.focusControl()
+                        mainIten.refreashDPI()
+                        mainIten.openCentred(screenEditorMain)
+                    }
+                }
+            }
+        }
+
+        XySetting {
+            id: xySettingMain
+            onClickFrame: mainIten.focusControl()
+        }
+
+        JMGD {
+            id: jmgdMain
+            onClickFrame: mainIten.focusControl()
+        }
+    }
+
+    Flickable {
+        id: rightColumn
+        x: 734
+        y: 32
+        width: mainIten.width - 9 - x
+        height: Math.min(rightPanels.height, 563)
+        contentWidth: 242
+        contentHeight: rightPanels.height
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+        visible: mainIten.isWorkingScreen
+        onMovementStarted: colorBar.visible = false
+
+        Column {
+            id: rightPanels
+            spacing: 5
+
+            DpiSetting {
+                id: dpiSettingMain
+                onClickFrame: mainIten.focusControl()
+                onClickDpiSetting: {
+                    keyMenuMain.visible = false
+                    mouseMain.selectKey = -1
+                    askMenu.visible = false
+                }
+                onDpiValueChange: ui_View.ui_11H_SetDPISet(dpiSettingMain.dpiValueToDpiSet(), dpiSettingMain.valueForDpi())
+                onDpiSelectChange: {
+                    ui_View.ui_11H_SetDPISelect(dpiSettingMain.valueForDpiSelect())
+                    ui_View.ui_11H_SetDPISet(dpiSettingMain.dpiValueToDpiSet(), dpiSettingMain.valueForDpi())
+                }
+                onOpenColorBar: function(dpiSelect, dpiColor) {
+                    mainIten.openColorBar(dpiSelect, dpiColor)
+                }
+            }
+
+            LightControl {
+                id: lightControlMain
+                onClickFrame: mainIten.focusControl()
+                onClickLightControl: mainIten.focusControl()
+                onSetLED: function(effect, option1, option2, colorR, colorG, colorB) {
+                    const configs = [effect, option1, option2, colorR, colorG, colorB]
+                    let option = 1
+                    if (effect === 1 && option1 >= 0 && option1 <= 4)
+                        option = [-1, 2, 4, 6, 10][option1]
+                    else if (effect === 2)
+                        option = 2 * option1 + 2
+                    else if ((effect === 3 || effect === 4) && option1 >= 0 && option1 <= 4)
+                        option = [6, 12, 18, 24, 30][option1]
+                    if (option < 0)
+                        ui_View.mouseSetRGBLedEffect(0, 0, 0, colorR, colorG, colorB, configs)
+                    else
+                        ui_View.mouseSetRGBLedEffect(effect, option, option2, colorR, colorG, colorB, configs)
+                }
+            }
+
+            ReportRate {
+                id: reportRateMain
+                onClickFrame: mainIten.focusControl()
+                onClickReportRate: mainIten.focusControl()
+                onReportValueChanged: ui_View.mouseSetReportRate(reportRateMain.reportValue)
+            }
+
+            MouseRate {
+                id: mouseRateMain
+                onClickFrame: mainIten.focusControl()
+                onClickMouseRate: mainIten.focusControl()
+                onMouseRateChange: ui_View.setCursorSpeed(mouseRateMain.mouseRateValue)
+            }
+
+            DoubleRate {
+                id: doubleRateMain
+                onClickFrame: mainIten.focusControl()
+                onClickDoubleRate: mainIten.focusControl()
+                onDoubleRateChange: ui_View.setDoubleClickSpeed(doubleRateMain.doubleRateValue)
+            }
+
+            ScrollRate {
+                id: scrollRateMain
+                onClickFrame: mainIten.focusControl()
+                onClickScrollRate: mainIten.focusControl()
+                onLinesChange: function(linesValue) {
+                    ui_View.setVerticalScrollLines(linesValue)
+                    scrollRateMain.lines = linesValue
+                }
+            }
+        }
+    }
+
+    // The right column's own scroll bar.
+    Rectangle {
+        id: scrollBar
+
+        property real pressY: 0
+        property real pressContentY: 0
+
+        x: rightColumn.x + 247
+        y: rightColumn.y + rightColumn.visibleArea.yPosition * 563
+        width: 8
+        height: Math.min(1, rightColumn.visibleArea.heightRatio) * 563
+        radius: 4
+        visible: mainIten.isWorkingScreen && rightColumn.visibleArea.heightRatio < 1
+        border.width: 1
+        border.color: "#60000000"
+        gradient: Gradient {
+            GradientStop { position: 0; color: "#767676" }
+            GradientStop { position: 1; color: "#303030" }
+        }
+
+        Rectangle {
+            anchors.fill: parent
+            radius: 4
+            color: "#20ffffff"
+            visible: scrollArea.containsMouse || scrollArea.pressed
+        }
+
+        MouseArea {
+            id: scrollArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onPressed: function(mouse) {
+                scrollBar.pressY = mapToItem(mainIten, mouse.x, mouse.y).y
+                scrollBar.pressContentY = rightColumn.contentY
+                colorBar.visible = false
+            }
+            onPositionChanged: function(mouse) {
+                if (!pressed)
+                    return
+                const dy = mapToItem(mainIten, mouse.x, mouse.y).y - scrollBar.pressY
+                const end = Math.max(0, rightColumn.contentHeight - rightColumn.height)
+                const y = scrollBar.pressContentY + dy * rightColumn.contentHeight / 563
+                rightColumn.contentY = Math.max(0, Math.min(end, y))
+            }
+        }
     }
 
     Rectangle {
+        id: profilesButton
+        x: 20
+        y: mainIten.height - 6 - height
+        width: 120
+        height: 28
+        radius: 2
+        visible: mainIten.isWorkingScreen
+        color: profilesArea.containsMouse || profileMain.visible ? "#761212" : "#4f1717"
+        border.width: 1
+        border.color: "#8f2020"
+
+        Text {
+            anchors.centerIn: parent
+            text: mainIten.mainLang[19]
+            color: mainIten.fontColor
+            font.family: mainIten.fontFamily
+            font.pixelSize: mainIten.fontNormalSize
+            font.bold: true
+        }
+
+        MouseArea {
+            id: profilesArea
+            objectName: "profilesButton"
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: {
+                mainIten.focusControl()
+                if (profileMain.visible) {
+                    profileMain.profileEditorFocus()
+                    profileMain.visible = false
+                    mainMask.visible = false
+                } else {
+                    mainIten.openCentred(profileMain)
+                }
+            }
+        }
+    }
+
+    Menu_Down {
+        x: 913
+        y: 604
+        visible: mainIten.isWorkingScreen
+        textValue: mainIten.mainLang[26]
+        fontFamily: mainIten.fontFamily
+        onBtnClicked: {
+            mainIten.focusControl()
+            mainIten.openCentred(factorysure)
+        }
+    }
+
+    Menu_Up {
+        x: 935
+        y: 5
+        visible: mainIten.isWorkingScreen
+        skin_No: mainIten.skin_No
+        onBtnClicked: function(btnIndex) {
+            if (btnIndex === 2) {
+                const open = askMenu.visible
+                mainIten.focusControl()
+                askMenu.visible = !open
+            } else if (btnIndex === 0) {
+                ui_Ctl.onMinimize()
+            } else if (btnIndex === 1) {
+                ui_Ctl.onClose()
+            }
+        }
+    }
+
+    KeyMenu {
+        id: keyMenuMain
+        onMenuCmd: function(menuStr) {
+            const bytes = [0, 2, 4, 6].map(i => parseInt(menuStr.substr(i, 2), 16) || 0)
+            keyMatrixMain.modifyData(mouseMain.selectKey, bytes[0], bytes[1], bytes[2], bytes[3])
+            keyMatrixMain.refreashUI()
+            keyMenuMain.visible = false
+            mouseMain.selectKey = -1
+        }
+    }
+
+    ColorBar {
+        id: colorBar
+        objectName: "colorBar"
+        visible: false
+        fontFamily: mainIten.fontFamily
+        onColorPicked: function(colour) {
+            dpiSettingMain.setColor(colour)
+        }
+    }
+
+    // The help menu.
+    Rectangle {
+        id: askMenu
+        objectName: "askMenu"
+        x: 790
+        y: 24
+        width: 159
+        height: 64
+        visible: false
+        color: "#6f2929"
+        border.width: 1
+        border.color: "#8f2020"
+
+        Column {
+            x: 0
+            y: 0.5
+            Repeater {
+                model: [mainIten.webText, "update", "verison:1.0"]
+                Rectangle {
+                    id: askRow
+                    required property int index
+                    required property string modelData
+                    width: 159
+                    height: 21
+                    color: askArea.containsMouse ? "#8f2020" : "transparent"
+                    Text {
+                        x: 10
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: askRow.modelData
+                        color: mainIten.fontColor
+                        font.family: mainIten.fontFamily
+                        font.pixelSize: mainIten.fontNormalSize
+                    }
+                    MouseArea {
+                        id: askArea
+                        objectName: "askRow" + askRow.index
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: {
+                            mainIten.askMenuCmd(askRow.index)
+                            askMenu.visible = false
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        id: mainMask
         anchors.fill: parent
-        radius: 8
-        color: "#1a1a1a"
-        border.color: "#761212"
+        visible: false
+        color: "#90000000"
+
+        DragArea {
+            anchors.fill: parent
+            onAreaPressed: mainIten.dropDialogFocus()
+        }
+    }
+
+    MacroEditor {
+        id: macroEditorMain
+        onDeleteMacroSignal: function(macroName) {
+            keyMatrixMain.deleteMacroProc(macroName)
+        }
+    }
+
+    ScreenEditor {
+        id: screenEditorMain
+    }
+
+    GunControl {
+        id: gunControlMain
+    }
+
+    SingleKey {
+        id: singleKeyMain
+        onCloseSure: mainIten.closeKeyDialog(singleKeyMain)
+    }
+
+    MacroKey {
+        id: macroKeyMain
+        onCloseSure: mainIten.closeKeyDialog(macroKeyMain)
+    }
+
+    Profile {
+        id: profileMain
+        onChangeProfile: function(tmpProfileNo) {
+            mainIten.selectProfile(tmpProfileNo, false)
+        }
+        onCloseUI: mainIten.sendChosenProfile()
+    }
+
+    // The factory-reset dialog.
+    Image {
+        id: factorysure
+        visible: false
+        source: mainIten.skinImage("index", "sureBg.png")
+
+        MouseArea {
+            anchors.fill: parent
+            drag.target: factorysure
+            drag.minimumX: 0
+            drag.minimumY: 0
+            drag.maximumX: mainIten.width - factorysure.width
+            drag.maximumY: mainIten.height - factorysure.height
+        }
+
+        Text {
+            x: 12
+            y: 7
+            text: mainIten.mainLang[26]
+            color: mainIten.fontColor
+            font.family: mainIten.fontFamily
+            font.pixelSize: mainIten.fontMiddleSize
+            font.bold: true
+        }
+
+        Text {
+            x: 20
+            y: 44
+            width: factorysure.width - 40
+            height: 70
+            verticalAlignment: Text.AlignVCenter
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: mainIten.mainLang[27]
+            color: mainIten.fontColor
+            font.family: mainIten.fontFamily
+            font.pixelSize: mainIten.fontMiddleSize
+        }
+
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 16
+            y: 133
+            spacing: 14
+            RedButton {
+                objectName: "resetOk"
+                textValue: mainIten.mainLang[28]
+                fontFamily: mainIten.fontFamily
+                onClicked: mainIten.resetCurrentProfile()
+            }
+            RedButton {
+                objectName: "resetCancel"
+                textValue: mainIten.mainLang[29]
+                fontFamily: mainIten.fontFamily
+                onClicked: {
+                    factorysure.visible = false
+                    mainMask.visible = false
+                }
+            }
+        }
+    }
+
+    Image {
+        id: powerOnLogo
+        x: Math.round((mainIten.width - width) / 2)
+        y: 12
+        source: mainIten.skinImage("index", "powerOn.png")
+    }
+
+    BusyIndicator {
+        id: busyIndicator
+        anchors.fill: parent
+        fontFamily: mainIten.fontFamily
+        fontSize: mainIten.fontMaxSize
     }
 }

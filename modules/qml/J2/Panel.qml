@@ -1,0 +1,63 @@
+// qmllint disable unqualified
+import QtQuick
+
+// A side panel: the Frame title bar over a body that folds away into it.
+Item {
+    id: panel
+
+    property alias title: frame.title
+    property int bodyHeight: 100
+    property bool isOpen: true
+    readonly property bool isMoving: heightAnimation.running || bodyAnimation.running
+    default property alias content: body.data
+
+    signal clickFrame()
+
+    function openCloseMenu() {
+        if (isMoving)
+            return
+        isOpen = !isOpen
+    }
+
+    width: 242
+    height: frame.height + (isOpen ? bodyHeight : 0)
+
+    Behavior on height {
+        NumberAnimation {
+            id: heightAnimation
+            duration: mainIten.animation_speed
+            easing.type: Easing.OutQuint
+        }
+    }
+
+    Item {
+        y: frame.height
+        width: parent.width
+        height: parent.height - frame.height
+        clip: true
+
+        Rectangle {
+            id: body
+            y: panel.isOpen ? 0 : -panel.bodyHeight
+            width: parent.width
+            height: panel.bodyHeight
+            color: "#c0141415"
+            border.width: 1
+            border.color: "#2a2a2c"
+
+            Behavior on y {
+                NumberAnimation {
+                    id: bodyAnimation
+                    duration: mainIten.animation_speed
+                    easing.type: Easing.OutQuint
+                }
+            }
+        }
+    }
+
+    Frame {
+        id: frame
+        onOpenCloseMenu: panel.openCloseMenu()
+        onClickFrame: panel.clickFrame()
+    }
+}

@@ -1,0 +1,18 @@
+import QtQuick
+
+// The window's background; pressing it starts a window drag.
+Item {
+    id: environment
+
+    signal areaPressed()
+
+    Image {
+        anchors.fill: parent
+        source: "qrc:/modules/img/background.png"
+    }
+
+    DragArea {
+        anchors.fill: parent
+        onAreaPressed: environment.areaPressed()
+    }
+}
