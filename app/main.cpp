@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/copydata_filter.h"
+#include "app/profile_applier.h"
 #include "app/single_instance.h"
 #include "app/widget.h"
 
@@ -49,10 +50,15 @@ int main(int argc, char *argv[])
     CopyDataFilter copyDataFilter(window.get());
     app.installNativeEventFilter(&copyDataFilter);
 
-    window->showNormal();
+    // --apply-profile works without the window; --tray starts in the tray.
+    std::unique_ptr<ProfileApplier> applier;
+    if (options.applyProfile >= 0)
+        applier = std::make_unique<ProfileApplier>(window.get(), options.applyProfile);
+    else if (!options.tray)
+        window->showNormal();
     window->checkDevice();
 
-    const int result = app.exec();
+    const int result = applier && !applier->start() ? 2 : app.exec();
 
     app.removeNativeEventFilter(&copyDataFilter);
     window.reset();

@@ -485,8 +485,10 @@ Item {
         }
     }
 
+    // Above the mask, so that it also closes the profile page it opened.
     Rectangle {
         id: profilesButton
+        z: 2
         x: 20
         y: mainIten.height - 6 - height
         width: 120
@@ -512,6 +514,9 @@ Item {
             anchors.fill: parent
             hoverEnabled: true
             onClicked: {
+                // Another dialog page is open over the mask: it has to be closed first.
+                if (mainMask.visible && !profileMain.visible)
+                    return
                 mainIten.focusControl()
                 if (profileMain.visible) {
                     profileMain.profileEditorFocus()
@@ -623,8 +628,10 @@ Item {
         }
     }
 
+    // Dims the main screen under a dialog page; the dialogs lie above it.
     Rectangle {
         id: mainMask
+        z: 1
         anchors.fill: parent
         visible: false
         color: "#90000000"
@@ -637,6 +644,7 @@ Item {
 
     MacroEditor {
         id: macroEditorMain
+        z: 3
         onDeleteMacroSignal: function(macroName) {
             keyMatrixMain.deleteMacroProc(macroName)
         }
@@ -644,24 +652,30 @@ Item {
 
     ScreenEditor {
         id: screenEditorMain
+        z: 3
     }
 
     GunControl {
         id: gunControlMain
+        z: 3
     }
 
     SingleKey {
         id: singleKeyMain
+        z: 3
         onCloseSure: mainIten.closeKeyDialog(singleKeyMain)
     }
 
     MacroKey {
         id: macroKeyMain
+        z: 3
         onCloseSure: mainIten.closeKeyDialog(macroKeyMain)
     }
 
     Profile {
         id: profileMain
+        z: 3
+        objectName: "profileMain"
         onChangeProfile: function(tmpProfileNo) {
             mainIten.selectProfile(tmpProfileNo, false)
         }
@@ -671,6 +685,7 @@ Item {
     // The factory-reset dialog.
     Image {
         id: factorysure
+        z: 3
         visible: false
         source: mainIten.skinImage("index", "sureBg.png")
 
@@ -732,6 +747,7 @@ Item {
 
     Image {
         id: powerOnLogo
+        z: 4
         x: Math.round((mainIten.width - width) / 2)
         y: 12
         source: mainIten.skinImage("index", "powerOn.png")
@@ -739,6 +755,7 @@ Item {
 
     BusyIndicator {
         id: busyIndicator
+        z: 5
         anchors.fill: parent
         fontFamily: mainIten.fontFamily
         fontSize: mainIten.fontMaxSize

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QtTest>
 
 // Starts the real program, as a user would, in folders of its own.
@@ -88,6 +89,28 @@ private slots:
         start(bad, QStringLiteral(SKALD_EXECUTABLE), {QStringLiteral("--apply-profile"), QStringLiteral("9")});
         QVERIFY(bad.waitForFinished(5000));
         QCOMPARE(bad.exitCode(), 2);
+    }
+
+    void applyProfileWithoutMouse()
+    {
+        QTemporaryDir dir;
+        const QString exe = install(dir.path());
+        QProcess p;
+        p.setProcessChannelMode(QProcess::SeparateChannels);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false;qt.*=false"));
+        p.setProcessEnvironment(env);
+        p.start(exe, {QStringLiteral("--apply-profile"), QStringLiteral("1")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 2);
+        const QStringList lines = QString::fromUtf8(p.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            .filter(QStringLiteral("skald-config:"));
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines.at(0).contains(QStringLiteral("no mouse found")));
+        // Nothing was made current.
+        QSettings config(dir.filePath(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
+        QVERIFY(!config.contains(QStringLiteral("J2/profileNo")) || config.value(QStringLiteral("J2/profileNo")).toInt() != 1);
     }
 };
 

@@ -144,16 +144,16 @@ void background()
     for (int x = -h; x < w; x += 7)
         p.drawLine(QPointF(x, h), QPointF(x + h, 0));
     // Keep the columns calm: darker bands under the panels.
-    QLinearGradient left(0, 0, 280, 0);
-    left.setColorAt(0, QColor(12, 12, 13, 200));
-    left.setColorAt(0.9, QColor(12, 12, 13, 150));
+    QLinearGradient left(0, 0, 340, 0);
+    left.setColorAt(0, QColor(12, 12, 13, 190));
+    left.setColorAt(0.7, QColor(12, 12, 13, 130));
     left.setColorAt(1, QColor(12, 12, 13, 0));
-    p.fillRect(QRectF(0, 0, 280, h), left);
-    QLinearGradient right(715, 0, w, 0);
+    p.fillRect(QRectF(0, 0, 340, h), left);
+    QLinearGradient right(660, 0, w, 0);
     right.setColorAt(0, QColor(12, 12, 13, 0));
-    right.setColorAt(0.08, QColor(12, 12, 13, 150));
-    right.setColorAt(1, QColor(12, 12, 13, 200));
-    p.fillRect(QRectF(715, 0, w - 715, h), right);
+    right.setColorAt(0.3, QColor(12, 12, 13, 130));
+    right.setColorAt(1, QColor(12, 12, 13, 190));
+    p.fillRect(QRectF(660, 0, w - 660, h), right);
 
     // Header strip and its accent line.
     QLinearGradient header(0, 0, 0, 28);
@@ -173,14 +173,6 @@ void background()
     foot.setColorAt(0.5, QColor(111, 41, 41, 200));
     foot.setColorAt(1, QColor(111, 41, 41, 0));
     p.fillRect(QRectF(0, 596, w, 1), foot);
-
-    // Corner brackets, a small technical touch.
-    p.setPen(QPen(QColor(195, 33, 43, 160), 2));
-    const int m = 8, l = 18;
-    p.drawLine(m, h - m, m + l, h - m);
-    p.drawLine(m, h - m, m, h - m - l);
-    p.drawLine(w - m, h - m, w - m - l, h - m);
-    p.drawLine(w - m, h - m, w - m, h - m - l);
 
     p.setClipping(false);
     p.setBrush(Qt::NoBrush);

@@ -13,6 +13,9 @@ Image {
     property alias currentRow: profileList.currentIndex
     readonly property alias isRenaming: nameEditor.visible
     readonly property alias isMenuOpen: contextMenu.visible
+    readonly property alias editor: nameEditor
+    readonly property alias menu: contextMenu
+    readonly property alias menuItems: menuModel
 
     signal listViewFocus()
     signal doubleClick()
@@ -54,13 +57,18 @@ Image {
         return true
     }
 
-    function storeNames() {
-        const entries = []
+    // The list in its stored form: each name followed by its profile number.
+    function entries() {
+        const list = []
         for (let i = 0; i < profileDataModel0.count; ++i) {
             const element = profileDataModel0.get(i)
-            entries.push(element.profileName + element.profileNo)
+            list.push(element.profileName + element.profileNo)
         }
-        ui_View.updataNameList(2, entries)
+        return list
+    }
+
+    function storeNames() {
+        ui_View.updataNameList(2, entries())
     }
 
     // The lowest profile number that no element holds; 6 when all are taken.
@@ -314,8 +322,10 @@ Image {
                         }
                     }
                     onDoubleClicked: function(mouse) {
-                        if (mouse.button === Qt.LeftButton)
-                            profilePage.doubleClick()
+                        if (mouse.button !== Qt.LeftButton)
+                            return
+                        profilePage.selectRow(row.index)
+                        profilePage.doubleClick()
                     }
                 }
             }

@@ -13,6 +13,17 @@ Item {
 
     visible: false
 
+    Rectangle {
+        anchors.centerIn: parent
+        width: label.implicitWidth + 40
+        height: label.implicitHeight + 16
+        radius: height / 2
+        color: "#d0101011"
+        border.width: 1
+        border.color: "#761212"
+        opacity: 0.5 + label.opacity / 2
+    }
+
     Text {
         id: label
         anchors.centerIn: parent

@@ -1,0 +1,73 @@
+#include "app/profile_applier.h"
+
+#include "app/device_failure_watch.h"
+#include "app/widget.h"
+#include "device/link_state.h"
+#include "profiles/myqquickview.h"
+
+#include <QCoreApplication>
+#include <QQmlProperty>
+#include <QQuickItem>
+#include <cstdio>
+
+ProfileApplier::ProfileApplier(Widget *window, int profile)
+    : m_window(window), m_profile(profile), m_onFinished([](int code) { QCoreApplication::exit(code); })
+{
+}
+
+bool ProfileApplier::start()
+{
+    if (m_window->trayIcon())
+        m_window->trayIcon()->hide();
+    if (!LinkState::deviceConnected) {
+        std::fprintf(stderr, "skald-config: no mouse found; profile %d was not applied\n", m_profile);
+        return false;
+    }
+    QQuickItem *root = m_window->view() ? m_window->view()->rootObject() : nullptr;
+    if (!root) {
+        std::fprintf(stderr, "skald-config: the pages could not be loaded; profile %d was not applied\n", m_profile);
+        return false;
+    }
+    // Nothing here listens to the mouse's own reports; a stopped worker also lets the program
+    // end without waiting for its last read.
+    m_window->hid().stopWorker();
+    QQmlProperty(root, QStringLiteral("isPowerOn")).connectNotifySignal(this, SLOT(pagesReady()));
+    pagesReady();
+    return true;
+}
+
+void ProfileApplier::pagesReady()
+{
+    QQuickItem *root = m_window->view() ? m_window->view()->rootObject() : nullptr;
+    if (m_started || !root || !root->property("isPowerOn").toBool())
+        return;
+    m_started = true;
+    // The notification comes from inside initUI: apply once it has returned.
+    QMetaObject::invokeMethod(this, &ProfileApplier::apply, Qt::QueuedConnection);
+}
+
+void ProfileApplier::apply()
+{
+    QQuickItem *root = m_window->view() ? m_window->view()->rootObject() : nullptr;
+    if (!root) {
+        finish(2, QStringLiteral("the pages went away"));
+        return;
+    }
+    DeviceFailureWatch watch;
+    // Every device command runs to its end inside this call.
+    QMetaObject::invokeMethod(root, "applyProfile", Q_ARG(QVariant, m_profile));
+    if (watch.failures() > 0)
+        finish(2, QStringLiteral("the mouse did not take every setting (%1)").arg(watch.firstFailure()));
+    else
+        finish(0, QString());
+}
+
+void ProfileApplier::finish(int code, const QString &message)
+{
+    if (!message.isEmpty())
+        std::fprintf(stderr, "skald-config: %s; profile %d was not fully applied\n", qPrintable(message), m_profile);
+    m_finished = true;
+    m_exitCode = code;
+    if (m_onFinished)
+        m_onFinished(code);
+}

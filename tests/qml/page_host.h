@@ -1,0 +1,147 @@
+#pragma once
+
+#include "device/hid_thread.h"
+#include "profiles/myqquickview.h"
+#include "tests/support/runtime_tree.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QQmlError>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+class QQuickItem;
+
+// A bridge that answers the pages from canned values and writes down every call they make,
+// in order, as "name(arg, arg)". Slots not redeclared here run the real bridge.
+class FakeBridge : public myQQuickView
+{
+    Q_OBJECT
+
+public:
+    QStringList calls;
+
+    QVariant lang;
+    QVariant storedProfile = 0;
+    QHash<int, QVariantList> nameLists;
+    bool loadResult = true;
+
+    // Per-profile values the panels read.
+    QVariant reportRate = 1;
+    QVariantList keyEntry = {1, 0, 0xf0, 0};
+    QVariant xySensitive = 4;
+    QVariantList dpiValues = {400, 800, 1600, 3200, 6400, 12000, 16000, 16000};
+    QVariantList dpiSelects = {1, 1, 1, 1, 1, 0, 0, 0};
+    QVariantList stageColors;
+    QVariantList ledEffect = {2, 3, 0, 255, 0, 0};
+    uint cursorSpeed = 5;
+    uint doubleClickSpeed = 6;
+    uint scrollLines = 3;
+    QVariant jmgd = 2;
+
+    // Only the calls whose names are in `names`, in order.
+    QStringList callsNamed(const QStringList &names) const;
+    // The names of the calls, without arguments.
+    QStringList callNames() const;
+
+public slots:
+    QVariant getLang();
+    QVariant getProfile();
+    void ui_02H_SetCurrentProfile(int profile);
+    QStringList getGlobalStrings(QVariant type, QString langCode);
+    QVariantList getNameList(QVariant type);
+    QVariant updataNameList(QVariant type, QStringList nameList);
+    void resetProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
+    bool loadProfile(int profile);
+    void saveProfile(int profile);
+    void openUpdateExe();
+
+    QVariant ui_81H_GetReportRate();
+    QVariantList getKeydefine(QVariant matrixId);
+    QVariant getXYSensitive(QVariant index);
+    QVariantList ui_91H_GetDPISet();
+    QVariantList ui_91H_GetDPISelect();
+    QVariantList ui_90H_GetLED8StageColor(uchar type);
+    QVariantList ui_8DH_GetRGBLedEffect();
+    uint getCursorSpeed();
+    uint getDoubleClickSpeed();
+    uint getVerticalScrollLines();
+    QVariant getData(QVariant key);
+    QVariantList getPictureValue(bool isFile);
+    QVariant getselectGun(QVariant index);
+    QVariant getMacroKey(int index);
+
+    void ui_07H_SetKeyMatrix(QVariantList src64);
+    void ui_0EH_SetXYSensitive(QVariant par0, QVariant par1);
+    void ui_11H_SetDPISelect(QVariantList valueForIndex);
+    void ui_11H_SetDPISet(QVariantList src8, QVariantList valueForIndex);
+    void mouseSetDPIColor(uchar type, QVariantList src24);
+    void mouseSetRGBLedEffect(uchar effect, uchar option1, uchar option2, uchar colorR, uchar colorG,
+                              uchar colorB, QVariantList configs);
+    void mouseSetReportRate(uchar rate);
+    void setCursorSpeed(uint cursorSpeed);
+    void setDoubleClickSpeed(uint speed);
+    void setVerticalScrollLines(uint lines);
+    void mouseSetJMGD(uchar tmpJMGD);
+
+private:
+    void record(const QString &name, const QVariantList &args = {});
+};
+
+// Stands in for the window controller.
+class FakeController : public QObject
+{
+    Q_OBJECT
+
+public:
+    QStringList calls;
+
+public slots:
+    void onMinimize() { calls << QStringLiteral("onMinimize"); }
+    void onClose() { calls << QStringLiteral("onClose"); }
+    void onXChanged(int x) { calls << QStringLiteral("onXChanged(%1)").arg(x); }
+    void onYChanged(int y) { calls << QStringLiteral("onYChanged(%1)").arg(y); }
+};
+
+// main.qml in a fake bridge, published the way the window controller does it: the three
+// context properties are set only after loading. Every QML warning is kept.
+class PageHost
+{
+public:
+    PageHost();
+    ~PageHost();
+
+    // Loads the pages; call after setting the bridge's canned values.
+    bool load();
+
+    FakeBridge &bridge() { return *m_bridge; }
+    FakeController &controller() { return m_controller; }
+    QQuickItem *root() const;
+    QStringList warnings() const { return m_warnings; }
+
+    // Evaluates a JavaScript expression in the main screen's context, where the page ids live.
+    QVariant eval(const QString &expression);
+    // Calls a function of the root item.
+    QVariant call(const char *function, const QVariantList &args = {});
+
+    // initUI(device) and the end of its busy period.
+    bool powerOn(int device = 1);
+
+    // The centre of a named item, in view coordinates.
+    QPoint centreOf(const QString &objectName);
+    QPoint pointOf(const QString &expression);
+    void click(const QPoint &at, Qt::MouseButton button = Qt::LeftButton);
+
+private:
+    RuntimeTree m_tree;
+    Hid_Thread m_hid;
+    FakeController m_controller;
+    std::unique_ptr<FakeBridge> m_bridge;
+    QStringList m_warnings;
+};
+
+// Every stage colour as three bytes, for "#rrggbb" texts.
+QVariantList colourBytes(const QStringList &colours);
