@@ -495,6 +495,7 @@ Item {
         height: 28
         radius: 2
         visible: mainIten.isWorkingScreen
+        opacity: mainMask.visible && !profileMain.visible ? 0.4 : 1
         color: profilesArea.containsMouse || profileMain.visible ? "#761212" : "#4f1717"
         border.width: 1
         border.color: "#8f2020"

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Starts the program under Xvfb against the virtual mouse, acts on it as a person would and
+# keeps screenshots of the main screen and its dialogs in <build>/screenshots/.
+# Usage: tests/ui/screenshots.sh <build folder>
+set -euo pipefail
+build="$(cd "${1:?build folder}" && pwd)"
+out="$build/screenshots"
+mkdir -p "$out"
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
+done
+
+work="$(mktemp -d)"
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private installation, so that nothing is written into the build's own runtime tree.
+cp "$build/skald-config" "$work/"
+cp -r "$build/modules" "$work/"
+[[ -f "$build/HZK16" ]] && cp "$build/HZK16" "$work/"
+
+exec 3> "$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM
+
+"$work/skald-config" --simulate > "$work/log.txt" 2>&1 &
+app_pid=$!
+win=""
+for _ in $(seq 100); do
+    win="$(xdotool search --onlyvisible --class skald-config 2>/dev/null | head -n1 || true)"
+    [[ -n "$win" ]] && break
+    sleep 0.1
+done
+[[ -n "$win" ]] || { echo "the window did not appear"; cat "$work/log.txt"; exit 1; }
+
+shot() { sleep "${2:-0.6}"; import -window "$win" "$out/$1.png"; }
+at() { xdotool mousemove --window "$win" "$1" "$2" click "${3:-1}"; }
+
+# Power-on logo, then the working screen once the first busy period is over.
+shot power-on 0.2
+shot main 2.0
+# The profile page, with two new profiles so that the list shows rows.
+at 80 620
+at 435 601; sleep 0.3; at 435 601
+shot profile
+# Right click on the first row: the context menu.
+at 420 54 3
+shot profile-menu 0.4
+# Closing the page sends the chosen profile under the busy overlay.
+at 615 32
+shot applying 0.3
+sleep 1.5
+# The factory-reset dialog, closed with Cancel.
+at 952 618
+shot reset
+at 620 380
+# The help menu.
+at 944 14
+shot help 0.4
+at 944 14
+# The DPI colour picker of the fourth stage.
+at 875 270
+shot colour-picker 0.4
+
+for f in "$out"/*.png; do
+    # A blank capture has no spread in its pixels.
+    spread="$(convert "$f" -format '%[fx:standard_deviation]' info:)"
+    awk -v s="$spread" 'BEGIN { exit !(s > 0.01) }' || { echo "blank screenshot: $f"; exit 1; }
+done
+echo "screenshots in $out"
