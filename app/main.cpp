@@ -2,6 +2,7 @@
 #include "app/copydata_filter.h"
 #include "app/profile_applier.h"
 #include "app/single_instance.h"
+#include "app/startup_probe.h"
 #include "app/widget.h"
 
 #include <QApplication>
@@ -46,6 +47,8 @@ int main(int argc, char *argv[])
     QDir::setCurrent(QApplication::applicationDirPath());
 
     auto window = std::make_unique<Widget>();
+
+    StartupProbe::install(window.get());
 
     CopyDataFilter copyDataFilter(window.get());
     app.installNativeEventFilter(&copyDataFilter);

@@ -30,8 +30,8 @@ Item {
 
     // Shown once the first busy period after start-up has ended.
     property bool isWorkingScreen: false
-    // A profile was chosen on the profile page and has not been sent to the mouse yet.
-    property bool isProfileChanged: false
+    // The working screen and its pages, created by the first initUI.
+    readonly property var screen: screenLoader.item
     readonly property string webAddress: "https://www.morvant.example/skald"
     readonly property string webText: "www.morvant.example"
 
@@ -51,25 +51,9 @@ Item {
             return
         setProtectUI(1000)
         visible = true
-        language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
-        profileMain.profileNo = storedProfile()
-        ui_View.ui_02H_SetCurrentProfile(profileMain.profileNo)
-        if (language === 1)
-            loadLanguage()
-        macroEditorMain.init()
-        gunControlMain.init()
-        screenEditorMain.init()
-        profileMain.init()
-        reportRateMain.init(false)
-        keyMatrixMain.init(false)
-        keyMenuMain.init()
-        xySettingMain.init(false)
-        dpiSettingMain.init(false)
-        lightControlMain.init(false)
-        mouseRateMain.init(false)
-        doubleRateMain.init(false)
-        scrollRateMain.init(false)
-        jmgdMain.init(false)
+        // The pages are created only now, so that the window maps without waiting for them.
+        screenLoader.active = true
+        screen.powerOn()
         isPowerOn = true
     }
 
@@ -77,12 +61,8 @@ Item {
     }
 
     function refreashDPI() {
-        const values = hid.hid_84H_GetCurrentDPI()
-        const at = i => i < values.length ? Number(values[i]) || 0 : 0
-        const dpi = at(1) * 50 + (at(2) !== 0 ? 256 * 50 : 0)
-        screenEditorMain.curDPISegment = at(0)
-        screenEditorMain.curDPIValue = dpi
-        screenEditorMain.dpiValueTxt = "DPI" + at(0) + ":" + dpi
+        if (screen)
+            screen.refreashDPI()
     }
 
     function detectKeyboard(isDown, usbCode) {
@@ -102,42 +82,9 @@ Item {
 
     // ---- Own functions ----
 
-    // The stored current profile; a number the pages never create counts as profile 0.
-    function storedProfile() {
-        const n = parseInt(ui_View.getProfile())
-        return n >= 0 && n <= 5 ? n : 0
-    }
-
-    // Missing positions of a translated list keep their English text.
-    function withDefaults(defaults, loaded) {
-        const list = []
-        for (let i = 0; i < Math.max(defaults.length, loaded.length); ++i)
-            list.push(i < loaded.length ? String(loaded[i]) : defaults[i])
-        return list
-    }
-
-    function loadLanguage() {
-        const code = "lang_025044"
-        mainLang = withDefaults(mainLang, ui_View.getGlobalStrings(0, code))
-        keyMatrixMain.keyMatrixLang = withDefaults(keyMatrixMain.keyMatrixLang, ui_View.getGlobalStrings(1, code))
-        keyMenuMain.keyMenuLang = withDefaults(keyMenuMain.keyMenuLang, ui_View.getGlobalStrings(2, code))
-        macroEditorMain.macroEditorLang = withDefaults(macroEditorMain.macroEditorLang, ui_View.getGlobalStrings(3, code))
-        gunControlMain.gunControlLang = withDefaults(gunControlMain.gunControlLang, ui_View.getGlobalStrings(4, code))
-        macroKeyMain.macroKeyLang = withDefaults(macroKeyMain.macroKeyLang, ui_View.getGlobalStrings(5, code))
-        // Only the bridge needs this one: it takes the DPI notification texts from it.
-        ui_View.getGlobalStrings(6, code)
-        screenEditorMain.screenEditorLang = withDefaults(screenEditorMain.screenEditorLang, ui_View.getGlobalStrings(7, code))
-    }
-
     function focusControl() {
-        if (isScrollRateFocus) {
-            scrollRateMain.textInputFocus = false
-            isScrollRateFocus = false
-        }
-        keyMenuMain.visible = false
-        mouseMain.selectKey = -1
-        colorBar.visible = false
-        askMenu.visible = false
+        if (screen)
+            screen.focusControl()
     }
 
     function askMenuCmd(cmd) {
@@ -147,100 +94,16 @@ Item {
             ui_View.openUpdateExe()
     }
 
-    // The panels that re-read the current profile and, with isSendData, send it to the mouse,
-    // in the order in which a profile is pushed to the mouse.
-    function initPanels(isSendData) {
-        keyMatrixMain.init(isSendData)
-        xySettingMain.init(isSendData)
-        dpiSettingMain.init(isSendData)
-        lightControlMain.init(isSendData)
-        reportRateMain.init(isSendData)
-        mouseRateMain.init(isSendData)
-        doubleRateMain.init(isSendData)
-        scrollRateMain.init(isSendData)
-        jmgdMain.init(isSendData)
-    }
-
-    // A profile was chosen: make it current and show its values; nothing is sent yet.
-    function selectProfile(tmpProfileNo, always) {
-        if (!always && tmpProfileNo === profileMain.profileNo)
-            return
-        profileMain.profileNo = tmpProfileNo
-        ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
-        initPanels(false)
-        isProfileChanged = true
-    }
-
-    // The profile page was closed with its own close icon: send the chosen profile.
-    function sendChosenProfile() {
-        if (!isProfileChanged)
-            return
-        isProfileChanged = false
-        setProtectUI(1200)
-        initPanels(true)
-    }
-
     // What the profile page does when profile n is chosen and the page is closed, even when
     // n is already current; the command line's --apply-profile runs this.
     function applyProfile(n) {
-        profileMain.showProfile(n)
-        selectProfile(n, true)
-        sendChosenProfile()
-    }
-
-    function resetCurrentProfile() {
-        factorysure.visible = false
-        mainMask.visible = false
-        setProtectUI(1000)
-        ui_View.resetProfile(profileMain.profileNo)
-        initPanels(true)
-    }
-
-    function openCentred(page) {
-        page.x = Math.round((width - page.width) / 2)
-        page.y = Math.round((height - page.height) / 2)
-        page.visible = true
-        mainMask.visible = true
-    }
-
-    function openColorBar(dpiSelect, dpiColor) {
-        const offsets = [25, 61, 98, -17, 20]
-        const x = dpiSelect >= 0 && dpiSelect < offsets.length ? offsets[dpiSelect] : 58
-        const p = dpiSettingMain.mapToItem(mainIten, x, 252)
-        colorBar.x = Math.round(p.x)
-        colorBar.y = Math.round(p.y)
-        colorBar.open(dpiColor)
-    }
-
-    function dropDialogFocus() {
-        if (macroEditorMain.visible)
-            macroEditorMain.macroEditorFocus()
-        if (profileMain.visible)
-            profileMain.profileEditorFocus()
-        if (gunControlMain.visible)
-            gunControlMain.gunControlFocus()
-        if (macroKeyMain.visible)
-            macroKeyMain.macroKeyFocus()
-    }
-
-    function closeKeyDialog(page) {
-        page.visible = false
-        mainMask.visible = false
-        mouseMain.selectKey = -1
+        if (screen)
+            screen.applyProfile(n)
     }
 
     width: 1000
     height: 640
     visible: false
-
-    onMsg_KB: function(isDown, usbCode) {
-        if (macroEditorMain.isInputting)
-            macroEditorMain.detectKeyboard(isDown, usbCode)
-        if (macroEditorMain.isInsertting)
-            macroEditorMain.detectInput(isDown, usbCode)
-        if (singleKeyMain.visible)
-            singleKeyMain.detectKeyboard(isDown, usbCode)
-    }
 
     Timer {
         id: tmrProtectUI
@@ -256,491 +119,675 @@ Item {
         }
     }
 
-    Environment {
+    Loader {
+        id: screenLoader
         anchors.fill: parent
-        onAreaPressed: {
-            mainIten.emptyAreaPressed()
-            mainIten.focusControl()
-        }
-    }
+        active: false
+        sourceComponent: Component {
+            Item {
+                id: screenItem
+                objectName: "screen"
 
-    Image {
-        x: 18
-        y: 32
-        visible: mainIten.isWorkingScreen
-        source: mainIten.skinImage("index", "logo.png")
-    }
+                // A profile was chosen on the profile page and has not been sent to the mouse yet.
+                property bool isProfileChanged: false
 
-    Mouse {
-        id: mouseMain
-        anchors.fill: parent
-        visible: mainIten.isWorkingScreen
-    }
-
-    Column {
-        id: leftColumn
-        x: 18
-        y: 106
-        spacing: 5
-        visible: mainIten.isWorkingScreen
-
-        KeyMatrix {
-            id: keyMatrixMain
-            onClickFrame: mainIten.focusControl()
-            onEnterBtn: function(index) {
-                if (!keyMenuMain.visible)
-                    mouseMain.selectKey = index
-            }
-            onLeaveBtn: {
-                if (!keyMenuMain.visible)
-                    mouseMain.selectKey = -1
-            }
-            onClickKeyMatrix: function(index) {
-                colorBar.visible = false
-                askMenu.visible = false
-                mouseMain.selectKey = index
-                keyMenuMain.x = keyMatrixMain.getx(index)
-                keyMenuMain.y = keyMatrixMain.gety(index)
-                keyMenuMain.visible = true
-            }
-        }
-
-        Rectangle {
-            width: 242
-            height: 64
-            color: "#b31a1a1a"
-            border.width: 1
-            border.color: "#2a2a2c"
-
-            Row {
-                anchors.centerIn: parent
-                spacing: 8
-                Button {
-                    width: 113
-                    height: 38
-                    textValue: macroEditorMain.macroEditorLang[0]
-                    fontFamily: mainIten.fontFamily
-                    onClicked: {
-                        mainIten.focusControl()
-                        mainIten.openCentred(macroEditorMain)
-                    }
+                // The first initUI after the window appeared: language, current profile, pages.
+                function powerOn() {
+                    mainIten.language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
+                    profileMain.profileNo = storedProfile()
+                    ui_View.ui_02H_SetCurrentProfile(profileMain.profileNo)
+                    if (mainIten.language === 1)
+                        loadLanguage()
+                    macroEditorMain.init()
+                    gunControlMain.init()
+                    screenEditorMain.init()
+                    profileMain.init()
+                    reportRateMain.init(false)
+                    keyMatrixMain.init(false)
+                    keyMenuMain.init()
+                    xySettingMain.init(false)
+                    dpiSettingMain.init(false)
+                    lightControlMain.init(false)
+                    mouseRateMain.init(false)
+                    doubleRateMain.init(false)
+                    scrollRateMain.init(false)
+                    jmgdMain.init(false)
                 }
-                Button {
-                    width: 113
-                    height: 38
-                    textValue: screenEditorMain.screenEditorLang[0]
-                    fontFamily: mainIten.fontFamily
-                    onClicked: {
-                        mainIten.focusControl()
-                        mainIten.refreashDPI()
-                        mainIten.openCentred(screenEditorMain)
-                    }
+
+                function refreashDPI() {
+                    const values = hid.hid_84H_GetCurrentDPI()
+                    const at = i => i < values.length ? Number(values[i]) || 0 : 0
+                    const dpi = at(1) * 50 + (at(2) !== 0 ? 256 * 50 : 0)
+                    screenEditorMain.curDPISegment = at(0)
+                    screenEditorMain.curDPIValue = dpi
+                    screenEditorMain.dpiValueTxt = "DPI" + at(0) + ":" + dpi
                 }
-            }
-        }
 
-        XySetting {
-            id: xySettingMain
-            onClickFrame: mainIten.focusControl()
-        }
-
-        JMGD {
-            id: jmgdMain
-            onClickFrame: mainIten.focusControl()
-        }
-    }
-
-    Flickable {
-        id: rightColumn
-        x: 734
-        y: 32
-        width: mainIten.width - 9 - x
-        height: Math.min(rightPanels.height, 563)
-        contentWidth: 242
-        contentHeight: rightPanels.height
-        boundsBehavior: Flickable.StopAtBounds
-        clip: true
-        visible: mainIten.isWorkingScreen
-        onMovementStarted: colorBar.visible = false
-
-        Column {
-            id: rightPanels
-            spacing: 5
-
-            DpiSetting {
-                id: dpiSettingMain
-                onClickFrame: mainIten.focusControl()
-                onClickDpiSetting: {
+                function focusControl() {
+                    if (mainIten.isScrollRateFocus) {
+                        scrollRateMain.textInputFocus = false
+                        mainIten.isScrollRateFocus = false
+                    }
                     keyMenuMain.visible = false
                     mouseMain.selectKey = -1
+                    colorBar.visible = false
                     askMenu.visible = false
                 }
-                onDpiValueChange: ui_View.ui_11H_SetDPISet(dpiSettingMain.dpiValueToDpiSet(), dpiSettingMain.valueForDpi())
-                onDpiSelectChange: {
-                    ui_View.ui_11H_SetDPISelect(dpiSettingMain.valueForDpiSelect())
-                    ui_View.ui_11H_SetDPISet(dpiSettingMain.dpiValueToDpiSet(), dpiSettingMain.valueForDpi())
+
+                // The stored current profile; a number the pages never create counts as profile 0.
+                function storedProfile() {
+                    const n = parseInt(ui_View.getProfile())
+                    return n >= 0 && n <= 5 ? n : 0
                 }
-                onOpenColorBar: function(dpiSelect, dpiColor) {
-                    mainIten.openColorBar(dpiSelect, dpiColor)
+
+                // Missing positions of a translated list keep their English text.
+                function withDefaults(defaults, loaded) {
+                    const list = []
+                    for (let i = 0; i < Math.max(defaults.length, loaded.length); ++i)
+                        list.push(i < loaded.length ? String(loaded[i]) : defaults[i])
+                    return list
                 }
-            }
 
-            LightControl {
-                id: lightControlMain
-                onClickFrame: mainIten.focusControl()
-                onClickLightControl: mainIten.focusControl()
-                onSetLED: function(effect, option1, option2, colorR, colorG, colorB) {
-                    const configs = [effect, option1, option2, colorR, colorG, colorB]
-                    let option = 1
-                    if (effect === 1 && option1 >= 0 && option1 <= 4)
-                        option = [-1, 2, 4, 6, 10][option1]
-                    else if (effect === 2)
-                        option = 2 * option1 + 2
-                    else if ((effect === 3 || effect === 4) && option1 >= 0 && option1 <= 4)
-                        option = [6, 12, 18, 24, 30][option1]
-                    if (option < 0)
-                        ui_View.mouseSetRGBLedEffect(0, 0, 0, colorR, colorG, colorB, configs)
-                    else
-                        ui_View.mouseSetRGBLedEffect(effect, option, option2, colorR, colorG, colorB, configs)
+                function loadLanguage() {
+                    const code = "lang_025044"
+                    mainIten.mainLang = withDefaults(mainIten.mainLang, ui_View.getGlobalStrings(0, code))
+                    keyMatrixMain.keyMatrixLang = withDefaults(keyMatrixMain.keyMatrixLang, ui_View.getGlobalStrings(1, code))
+                    keyMenuMain.keyMenuLang = withDefaults(keyMenuMain.keyMenuLang, ui_View.getGlobalStrings(2, code))
+                    macroEditorMain.macroEditorLang = withDefaults(macroEditorMain.macroEditorLang, ui_View.getGlobalStrings(3, code))
+                    gunControlMain.gunControlLang = withDefaults(gunControlMain.gunControlLang, ui_View.getGlobalStrings(4, code))
+                    macroKeyMain.macroKeyLang = withDefaults(macroKeyMain.macroKeyLang, ui_View.getGlobalStrings(5, code))
+                    // Only the bridge needs this one: it takes the DPI notification texts from it.
+                    ui_View.getGlobalStrings(6, code)
+                    screenEditorMain.screenEditorLang = withDefaults(screenEditorMain.screenEditorLang, ui_View.getGlobalStrings(7, code))
                 }
-            }
 
-            ReportRate {
-                id: reportRateMain
-                onClickFrame: mainIten.focusControl()
-                onClickReportRate: mainIten.focusControl()
-                onReportValueChanged: ui_View.mouseSetReportRate(reportRateMain.reportValue)
-            }
-
-            MouseRate {
-                id: mouseRateMain
-                onClickFrame: mainIten.focusControl()
-                onClickMouseRate: mainIten.focusControl()
-                onMouseRateChange: ui_View.setCursorSpeed(mouseRateMain.mouseRateValue)
-            }
-
-            DoubleRate {
-                id: doubleRateMain
-                onClickFrame: mainIten.focusControl()
-                onClickDoubleRate: mainIten.focusControl()
-                onDoubleRateChange: ui_View.setDoubleClickSpeed(doubleRateMain.doubleRateValue)
-            }
-
-            ScrollRate {
-                id: scrollRateMain
-                onClickFrame: mainIten.focusControl()
-                onClickScrollRate: mainIten.focusControl()
-                onLinesChange: function(linesValue) {
-                    ui_View.setVerticalScrollLines(linesValue)
-                    scrollRateMain.lines = linesValue
+                // The panels that re-read the current profile and, with isSendData, send it to the mouse,
+                // in the order in which a profile is pushed to the mouse.
+                function initPanels(isSendData) {
+                    keyMatrixMain.init(isSendData)
+                    xySettingMain.init(isSendData)
+                    dpiSettingMain.init(isSendData)
+                    lightControlMain.init(isSendData)
+                    reportRateMain.init(isSendData)
+                    mouseRateMain.init(isSendData)
+                    doubleRateMain.init(isSendData)
+                    scrollRateMain.init(isSendData)
+                    jmgdMain.init(isSendData)
                 }
-            }
-        }
-    }
 
-    // The right column's own scroll bar.
-    Rectangle {
-        id: scrollBar
+                // A profile was chosen: make it current and show its values; nothing is sent yet.
+                function selectProfile(tmpProfileNo, always) {
+                    if (!always && tmpProfileNo === profileMain.profileNo)
+                        return
+                    profileMain.profileNo = tmpProfileNo
+                    ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
+                    initPanels(false)
+                    isProfileChanged = true
+                }
 
-        property real pressY: 0
-        property real pressContentY: 0
+                // The profile page was closed with its own close icon: send the chosen profile.
+                function sendChosenProfile() {
+                    if (!isProfileChanged)
+                        return
+                    isProfileChanged = false
+                    setProtectUI(1200)
+                    initPanels(true)
+                }
 
-        x: rightColumn.x + 247
-        y: rightColumn.y + rightColumn.visibleArea.yPosition * 563
-        width: 8
-        height: Math.min(1, rightColumn.visibleArea.heightRatio) * 563
-        radius: 4
-        visible: mainIten.isWorkingScreen && rightColumn.visibleArea.heightRatio < 1
-        border.width: 1
-        border.color: "#60000000"
-        gradient: Gradient {
-            GradientStop { position: 0; color: "#767676" }
-            GradientStop { position: 1; color: "#303030" }
-        }
+                function applyProfile(n) {
+                    profileMain.showProfile(n)
+                    selectProfile(n, true)
+                    sendChosenProfile()
+                }
 
-        Rectangle {
-            anchors.fill: parent
-            radius: 4
-            color: "#20ffffff"
-            visible: scrollArea.containsMouse || scrollArea.pressed
-        }
-
-        MouseArea {
-            id: scrollArea
-            anchors.fill: parent
-            hoverEnabled: true
-            onPressed: function(mouse) {
-                scrollBar.pressY = mapToItem(mainIten, mouse.x, mouse.y).y
-                scrollBar.pressContentY = rightColumn.contentY
-                colorBar.visible = false
-            }
-            onPositionChanged: function(mouse) {
-                if (!pressed)
-                    return
-                const dy = mapToItem(mainIten, mouse.x, mouse.y).y - scrollBar.pressY
-                const end = Math.max(0, rightColumn.contentHeight - rightColumn.height)
-                const y = scrollBar.pressContentY + dy * rightColumn.contentHeight / 563
-                rightColumn.contentY = Math.max(0, Math.min(end, y))
-            }
-        }
-    }
-
-    // Above the mask, so that it also closes the profile page it opened.
-    Rectangle {
-        id: profilesButton
-        z: 2
-        x: 20
-        y: mainIten.height - 6 - height
-        width: 120
-        height: 28
-        radius: 2
-        visible: mainIten.isWorkingScreen
-        opacity: mainMask.visible && !profileMain.visible ? 0.4 : 1
-        color: profilesArea.containsMouse || profileMain.visible ? "#761212" : "#4f1717"
-        border.width: 1
-        border.color: "#8f2020"
-
-        Text {
-            anchors.centerIn: parent
-            text: mainIten.mainLang[19]
-            color: mainIten.fontColor
-            font.family: mainIten.fontFamily
-            font.pixelSize: mainIten.fontNormalSize
-            font.bold: true
-        }
-
-        MouseArea {
-            id: profilesArea
-            objectName: "profilesButton"
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: {
-                // Another dialog page is open over the mask: it has to be closed first.
-                if (mainMask.visible && !profileMain.visible)
-                    return
-                mainIten.focusControl()
-                if (profileMain.visible) {
-                    profileMain.profileEditorFocus()
-                    profileMain.visible = false
+                function resetCurrentProfile() {
+                    factorysure.visible = false
                     mainMask.visible = false
-                } else {
-                    mainIten.openCentred(profileMain)
+                    setProtectUI(1000)
+                    ui_View.resetProfile(profileMain.profileNo)
+                    initPanels(true)
                 }
-            }
-        }
-    }
 
-    Menu_Down {
-        x: 913
-        y: 604
-        visible: mainIten.isWorkingScreen
-        textValue: mainIten.mainLang[26]
-        fontFamily: mainIten.fontFamily
-        onBtnClicked: {
-            mainIten.focusControl()
-            mainIten.openCentred(factorysure)
-        }
-    }
+                function openCentred(page) {
+                    page.x = Math.round((width - page.width) / 2)
+                    page.y = Math.round((height - page.height) / 2)
+                    page.visible = true
+                    mainMask.visible = true
+                }
 
-    Menu_Up {
-        x: 935
-        y: 5
-        visible: mainIten.isWorkingScreen
-        skin_No: mainIten.skin_No
-        onBtnClicked: function(btnIndex) {
-            if (btnIndex === 2) {
-                const open = askMenu.visible
-                mainIten.focusControl()
-                askMenu.visible = !open
-            } else if (btnIndex === 0) {
-                ui_Ctl.onMinimize()
-            } else if (btnIndex === 1) {
-                ui_Ctl.onClose()
-            }
-        }
-    }
+                function openColorBar(dpiSelect, dpiColor) {
+                    const offsets = [25, 61, 98, -17, 20]
+                    const x = dpiSelect >= 0 && dpiSelect < offsets.length ? offsets[dpiSelect] : 58
+                    const p = dpiSettingMain.mapToItem(mainIten, x, 252)
+                    colorBar.x = Math.round(p.x)
+                    colorBar.y = Math.round(p.y)
+                    colorBar.open(dpiColor)
+                }
 
-    KeyMenu {
-        id: keyMenuMain
-        onMenuCmd: function(menuStr) {
-            const bytes = [0, 2, 4, 6].map(i => parseInt(menuStr.substr(i, 2), 16) || 0)
-            keyMatrixMain.modifyData(mouseMain.selectKey, bytes[0], bytes[1], bytes[2], bytes[3])
-            keyMatrixMain.refreashUI()
-            keyMenuMain.visible = false
-            mouseMain.selectKey = -1
-        }
-    }
+                function dropDialogFocus() {
+                    if (macroEditorMain.visible)
+                        macroEditorMain.macroEditorFocus()
+                    if (profileMain.visible)
+                        profileMain.profileEditorFocus()
+                    if (gunControlMain.visible)
+                        gunControlMain.gunControlFocus()
+                    if (macroKeyMain.visible)
+                        macroKeyMain.macroKeyFocus()
+                }
 
-    ColorBar {
-        id: colorBar
-        objectName: "colorBar"
-        visible: false
-        fontFamily: mainIten.fontFamily
-        onColorPicked: function(colour) {
-            dpiSettingMain.setColor(colour)
-        }
-    }
+                function closeKeyDialog(page) {
+                    page.visible = false
+                    mainMask.visible = false
+                    mouseMain.selectKey = -1
+                }
 
-    // The help menu.
-    Rectangle {
-        id: askMenu
-        objectName: "askMenu"
-        x: 790
-        y: 24
-        width: 159
-        height: 64
-        visible: false
-        color: "#6f2929"
-        border.width: 1
-        border.color: "#8f2020"
+                anchors.fill: parent
 
-        Column {
-            x: 0
-            y: 0.5
-            Repeater {
-                model: [mainIten.webText, "update", "verison:1.0"]
-                Rectangle {
-                    id: askRow
-                    required property int index
-                    required property string modelData
-                    width: 159
-                    height: 21
-                    color: askArea.containsMouse ? "#8f2020" : "transparent"
-                    Text {
-                        x: 10
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: askRow.modelData
-                        color: mainIten.fontColor
-                        font.family: mainIten.fontFamily
-                        font.pixelSize: mainIten.fontNormalSize
+                Connections {
+                    target: mainIten
+                    function onMsg_KB(isDown, usbCode) {
+                        if (macroEditorMain.isInputting)
+                            macroEditorMain.detectKeyboard(isDown, usbCode)
+                        if (macroEditorMain.isInsertting)
+                            macroEditorMain.detectInput(isDown, usbCode)
+                        if (singleKeyMain.visible)
+                            singleKeyMain.detectKeyboard(isDown, usbCode)
                     }
-                    MouseArea {
-                        id: askArea
-                        objectName: "askRow" + askRow.index
-                        anchors.fill: parent
-                        hoverEnabled: true
-                        onClicked: {
-                            mainIten.askMenuCmd(askRow.index)
+                }
+
+                Environment {
+                    anchors.fill: parent
+                    onAreaPressed: {
+                        mainIten.emptyAreaPressed()
+                        mainIten.focusControl()
+                    }
+                }
+
+                Image {
+                    x: 18
+                    y: 32
+                    visible: mainIten.isWorkingScreen
+                    asynchronous: true
+                    source: mainIten.skinImage("index", "logo.png")
+                }
+
+                Mouse {
+                    id: mouseMain
+                    anchors.fill: parent
+                    visible: mainIten.isWorkingScreen
+                }
+
+                Column {
+                    id: leftColumn
+                    x: 18
+                    y: 106
+                    spacing: 5
+                    visible: mainIten.isWorkingScreen
+
+                    KeyMatrix {
+                        id: keyMatrixMain
+                        onClickFrame: mainIten.focusControl()
+                        onEnterBtn: function(index) {
+                            if (!keyMenuMain.visible)
+                                mouseMain.selectKey = index
+                        }
+                        onLeaveBtn: {
+                            if (!keyMenuMain.visible)
+                                mouseMain.selectKey = -1
+                        }
+                        onClickKeyMatrix: function(index) {
+                            colorBar.visible = false
                             askMenu.visible = false
+                            mouseMain.selectKey = index
+                            keyMenuMain.x = keyMatrixMain.getx(index)
+                            keyMenuMain.y = keyMatrixMain.gety(index)
+                            keyMenuMain.visible = true
+                        }
+                    }
+
+                    Rectangle {
+                        width: 242
+                        height: 64
+                        color: "#b31a1a1a"
+                        border.width: 1
+                        border.color: "#2a2a2c"
+
+                        Row {
+                            anchors.centerIn: parent
+                            spacing: 8
+                            Button {
+                                width: 113
+                                height: 38
+                                textValue: macroEditorMain.macroEditorLang[0]
+                                fontFamily: mainIten.fontFamily
+                                onClicked: {
+                                    mainIten.focusControl()
+                                    screenItem.openCentred(macroEditorMain)
+                                }
+                            }
+                            Button {
+                                width: 113
+                                height: 38
+                                textValue: screenEditorMain.screenEditorLang[0]
+                                fontFamily: mainIten.fontFamily
+                                onClicked: {
+                                    mainIten.focusControl()
+                                    screenItem.refreashDPI()
+                                    screenItem.openCentred(screenEditorMain)
+                                }
+                            }
+                        }
+                    }
+
+                    XySetting {
+                        id: xySettingMain
+                        onClickFrame: mainIten.focusControl()
+                    }
+
+                    JMGD {
+                        id: jmgdMain
+                        onClickFrame: mainIten.focusControl()
+                    }
+                }
+
+                Flickable {
+                    id: rightColumn
+                    x: 734
+                    y: 32
+                    width: mainIten.width - 9 - x
+                    height: Math.min(rightPanels.height, 563)
+                    contentWidth: 242
+                    contentHeight: rightPanels.height
+                    boundsBehavior: Flickable.StopAtBounds
+                    clip: true
+                    visible: mainIten.isWorkingScreen
+                    onMovementStarted: colorBar.visible = false
+
+                    Column {
+                        id: rightPanels
+                        spacing: 5
+
+                        DpiSetting {
+                            id: dpiSettingMain
+                            onClickFrame: mainIten.focusControl()
+                            onClickDpiSetting: {
+                                keyMenuMain.visible = false
+                                mouseMain.selectKey = -1
+                                askMenu.visible = false
+                            }
+                            onDpiValueChange: ui_View.ui_11H_SetDPISet(dpiSettingMain.dpiValueToDpiSet(), dpiSettingMain.valueForDpi())
+                            onDpiSelectChange: {
+                                ui_View.ui_11H_SetDPISelect(dpiSettingMain.valueForDpiSelect())
+                                ui_View.ui_11H_SetDPISet(dpiSettingMain.dpiValueToDpiSet(), dpiSettingMain.valueForDpi())
+                            }
+                            onOpenColorBar: function(dpiSelect, dpiColor) {
+                                screenItem.openColorBar(dpiSelect, dpiColor)
+                            }
+                        }
+
+                        LightControl {
+                            id: lightControlMain
+                            onClickFrame: mainIten.focusControl()
+                            onClickLightControl: mainIten.focusControl()
+                            onSetLED: function(effect, option1, option2, colorR, colorG, colorB) {
+                                const configs = [effect, option1, option2, colorR, colorG, colorB]
+                                let option = 1
+                                if (effect === 1 && option1 >= 0 && option1 <= 4)
+                                    option = [-1, 2, 4, 6, 10][option1]
+                                else if (effect === 2)
+                                    option = 2 * option1 + 2
+                                else if ((effect === 3 || effect === 4) && option1 >= 0 && option1 <= 4)
+                                    option = [6, 12, 18, 24, 30][option1]
+                                if (option < 0)
+                                    ui_View.mouseSetRGBLedEffect(0, 0, 0, colorR, colorG, colorB, configs)
+                                else
+                                    ui_View.mouseSetRGBLedEffect(effect, option, option2, colorR, colorG, colorB, configs)
+                            }
+                        }
+
+                        ReportRate {
+                            id: reportRateMain
+                            onClickFrame: mainIten.focusControl()
+                            onClickReportRate: mainIten.focusControl()
+                            onReportValueChanged: ui_View.mouseSetReportRate(reportRateMain.reportValue)
+                        }
+
+                        MouseRate {
+                            id: mouseRateMain
+                            onClickFrame: mainIten.focusControl()
+                            onClickMouseRate: mainIten.focusControl()
+                            onMouseRateChange: ui_View.setCursorSpeed(mouseRateMain.mouseRateValue)
+                        }
+
+                        DoubleRate {
+                            id: doubleRateMain
+                            onClickFrame: mainIten.focusControl()
+                            onClickDoubleRate: mainIten.focusControl()
+                            onDoubleRateChange: ui_View.setDoubleClickSpeed(doubleRateMain.doubleRateValue)
+                        }
+
+                        ScrollRate {
+                            id: scrollRateMain
+                            onClickFrame: mainIten.focusControl()
+                            onClickScrollRate: mainIten.focusControl()
+                            onLinesChange: function(linesValue) {
+                                ui_View.setVerticalScrollLines(linesValue)
+                                scrollRateMain.lines = linesValue
+                            }
                         }
                     }
                 }
-            }
-        }
-    }
 
-    // Dims the main screen under a dialog page; the dialogs lie above it.
-    Rectangle {
-        id: mainMask
-        z: 1
-        anchors.fill: parent
-        visible: false
-        color: "#90000000"
+                // The right column's own scroll bar.
+                Rectangle {
+                    id: scrollBar
 
-        DragArea {
-            anchors.fill: parent
-            onAreaPressed: mainIten.dropDialogFocus()
-        }
-    }
+                    property real pressY: 0
+                    property real pressContentY: 0
 
-    MacroEditor {
-        id: macroEditorMain
-        z: 3
-        onDeleteMacroSignal: function(macroName) {
-            keyMatrixMain.deleteMacroProc(macroName)
-        }
-    }
+                    x: rightColumn.x + 247
+                    y: rightColumn.y + rightColumn.visibleArea.yPosition * 563
+                    width: 8
+                    height: Math.min(1, rightColumn.visibleArea.heightRatio) * 563
+                    radius: 4
+                    visible: mainIten.isWorkingScreen && rightColumn.visibleArea.heightRatio < 1
+                    border.width: 1
+                    border.color: "#60000000"
+                    gradient: Gradient {
+                        GradientStop { position: 0; color: "#767676" }
+                        GradientStop { position: 1; color: "#303030" }
+                    }
 
-    ScreenEditor {
-        id: screenEditorMain
-        z: 3
-    }
+                    Rectangle {
+                        anchors.fill: parent
+                        radius: 4
+                        color: "#20ffffff"
+                        visible: scrollArea.containsMouse || scrollArea.pressed
+                    }
 
-    GunControl {
-        id: gunControlMain
-        z: 3
-    }
+                    MouseArea {
+                        id: scrollArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onPressed: function(mouse) {
+                            scrollBar.pressY = mapToItem(mainIten, mouse.x, mouse.y).y
+                            scrollBar.pressContentY = rightColumn.contentY
+                            colorBar.visible = false
+                        }
+                        onPositionChanged: function(mouse) {
+                            if (!pressed)
+                                return
+                            const dy = mapToItem(mainIten, mouse.x, mouse.y).y - scrollBar.pressY
+                            const end = Math.max(0, rightColumn.contentHeight - rightColumn.height)
+                            const y = scrollBar.pressContentY + dy * rightColumn.contentHeight / 563
+                            rightColumn.contentY = Math.max(0, Math.min(end, y))
+                        }
+                    }
+                }
 
-    SingleKey {
-        id: singleKeyMain
-        z: 3
-        onCloseSure: mainIten.closeKeyDialog(singleKeyMain)
-    }
+                // Above the mask, so that it also closes the profile page it opened.
+                Rectangle {
+                    id: profilesButton
+                    z: 2
+                    x: 20
+                    y: mainIten.height - 6 - height
+                    width: 120
+                    height: 28
+                    radius: 2
+                    visible: mainIten.isWorkingScreen
+                    opacity: mainMask.visible && !profileMain.visible ? 0.4 : 1
+                    color: profilesArea.containsMouse || profileMain.visible ? "#761212" : "#4f1717"
+                    border.width: 1
+                    border.color: "#8f2020"
 
-    MacroKey {
-        id: macroKeyMain
-        z: 3
-        onCloseSure: mainIten.closeKeyDialog(macroKeyMain)
-    }
+                    Text {
+                        anchors.centerIn: parent
+                        text: mainIten.mainLang[19]
+                        color: mainIten.fontColor
+                        font.family: mainIten.fontFamily
+                        font.pixelSize: mainIten.fontNormalSize
+                        font.bold: true
+                    }
 
-    Profile {
-        id: profileMain
-        z: 3
-        objectName: "profileMain"
-        onChangeProfile: function(tmpProfileNo) {
-            mainIten.selectProfile(tmpProfileNo, false)
-        }
-        onCloseUI: mainIten.sendChosenProfile()
-    }
+                    MouseArea {
+                        id: profilesArea
+                        objectName: "profilesButton"
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: {
+                            // Another dialog page is open over the mask: it has to be closed first.
+                            if (mainMask.visible && !profileMain.visible)
+                                return
+                            mainIten.focusControl()
+                            if (profileMain.visible) {
+                                profileMain.profileEditorFocus()
+                                profileMain.visible = false
+                                mainMask.visible = false
+                            } else {
+                                screenItem.openCentred(profileMain)
+                            }
+                        }
+                    }
+                }
 
-    // The factory-reset dialog.
-    Image {
-        id: factorysure
-        z: 3
-        visible: false
-        source: mainIten.skinImage("index", "sureBg.png")
+                Menu_Down {
+                    x: 913
+                    y: 604
+                    visible: mainIten.isWorkingScreen
+                    textValue: mainIten.mainLang[26]
+                    fontFamily: mainIten.fontFamily
+                    onBtnClicked: {
+                        mainIten.focusControl()
+                        screenItem.openCentred(factorysure)
+                    }
+                }
 
-        MouseArea {
-            anchors.fill: parent
-            drag.target: factorysure
-            drag.minimumX: 0
-            drag.minimumY: 0
-            drag.maximumX: mainIten.width - factorysure.width
-            drag.maximumY: mainIten.height - factorysure.height
-        }
+                Menu_Up {
+                    x: 935
+                    y: 5
+                    visible: mainIten.isWorkingScreen
+                    skin_No: mainIten.skin_No
+                    onBtnClicked: function(btnIndex) {
+                        if (btnIndex === 2) {
+                            const open = askMenu.visible
+                            mainIten.focusControl()
+                            askMenu.visible = !open
+                        } else if (btnIndex === 0) {
+                            ui_Ctl.onMinimize()
+                        } else if (btnIndex === 1) {
+                            ui_Ctl.onClose()
+                        }
+                    }
+                }
 
-        Text {
-            x: 12
-            y: 7
-            text: mainIten.mainLang[26]
-            color: mainIten.fontColor
-            font.family: mainIten.fontFamily
-            font.pixelSize: mainIten.fontMiddleSize
-            font.bold: true
-        }
+                KeyMenu {
+                    id: keyMenuMain
+                    onMenuCmd: function(menuStr) {
+                        const bytes = [0, 2, 4, 6].map(i => parseInt(menuStr.substr(i, 2), 16) || 0)
+                        keyMatrixMain.modifyData(mouseMain.selectKey, bytes[0], bytes[1], bytes[2], bytes[3])
+                        keyMatrixMain.refreashUI()
+                        keyMenuMain.visible = false
+                        mouseMain.selectKey = -1
+                    }
+                }
 
-        Text {
-            x: 20
-            y: 44
-            width: factorysure.width - 40
-            height: 70
-            verticalAlignment: Text.AlignVCenter
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            text: mainIten.mainLang[27]
-            color: mainIten.fontColor
-            font.family: mainIten.fontFamily
-            font.pixelSize: mainIten.fontMiddleSize
-        }
+                ColorBar {
+                    id: colorBar
+                    objectName: "colorBar"
+                    visible: false
+                    fontFamily: mainIten.fontFamily
+                    onColorPicked: function(colour) {
+                        dpiSettingMain.setColor(colour)
+                    }
+                }
 
-        Row {
-            anchors.right: parent.right
-            anchors.rightMargin: 16
-            y: 133
-            spacing: 14
-            RedButton {
-                objectName: "resetOk"
-                textValue: mainIten.mainLang[28]
-                fontFamily: mainIten.fontFamily
-                onClicked: mainIten.resetCurrentProfile()
-            }
-            RedButton {
-                objectName: "resetCancel"
-                textValue: mainIten.mainLang[29]
-                fontFamily: mainIten.fontFamily
-                onClicked: {
-                    factorysure.visible = false
-                    mainMask.visible = false
+                // The help menu.
+                Rectangle {
+                    id: askMenu
+                    objectName: "askMenu"
+                    x: 790
+                    y: 24
+                    width: 159
+                    height: 64
+                    visible: false
+                    color: "#6f2929"
+                    border.width: 1
+                    border.color: "#8f2020"
+
+                    Column {
+                        x: 0
+                        y: 0.5
+                        Repeater {
+                            model: [mainIten.webText, "update", "verison:1.0"]
+                            Rectangle {
+                                id: askRow
+                                required property int index
+                                required property string modelData
+                                width: 159
+                                height: 21
+                                color: askArea.containsMouse ? "#8f2020" : "transparent"
+                                Text {
+                                    x: 10
+                                    anchors.verticalCenter: parent.verticalCenter
+                                    text: askRow.modelData
+                                    color: mainIten.fontColor
+                                    font.family: mainIten.fontFamily
+                                    font.pixelSize: mainIten.fontNormalSize
+                                }
+                                MouseArea {
+                                    id: askArea
+                                    objectName: "askRow" + askRow.index
+                                    anchors.fill: parent
+                                    hoverEnabled: true
+                                    onClicked: {
+                                        mainIten.askMenuCmd(askRow.index)
+                                        askMenu.visible = false
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
+
+                // Dims the main screen under a dialog page; the dialogs lie above it.
+                Rectangle {
+                    id: mainMask
+                    objectName: "mainMask"
+                    z: 1
+                    anchors.fill: parent
+                    visible: false
+                    color: "#90000000"
+
+                    DragArea {
+                        anchors.fill: parent
+                        onAreaPressed: screenItem.dropDialogFocus()
+                    }
+                }
+
+                MacroEditor {
+                    id: macroEditorMain
+                    z: 3
+                    onDeleteMacroSignal: function(macroName) {
+                        keyMatrixMain.deleteMacroProc(macroName)
+                    }
+                }
+
+                ScreenEditor {
+                    id: screenEditorMain
+                    z: 3
+                }
+
+                GunControl {
+                    id: gunControlMain
+                    z: 3
+                }
+
+                SingleKey {
+                    id: singleKeyMain
+                    z: 3
+                    onCloseSure: screenItem.closeKeyDialog(singleKeyMain)
+                }
+
+                MacroKey {
+                    id: macroKeyMain
+                    z: 3
+                    onCloseSure: screenItem.closeKeyDialog(macroKeyMain)
+                }
+
+                Profile {
+                    id: profileMain
+                    z: 3
+                    objectName: "profileMain"
+                    onChangeProfile: function(tmpProfileNo) {
+                        screenItem.selectProfile(tmpProfileNo, false)
+                    }
+                    onCloseUI: screenItem.sendChosenProfile()
+                }
+
+                // The factory-reset dialog.
+                Image {
+                    id: factorysure
+                    z: 3
+                    width: 360
+                    height: 170
+                    visible: false
+                    // Hidden dialogs hold no decoded image.
+                    source: visible ? mainIten.skinImage("index", "sureBg.png") : ""
+
+                    MouseArea {
+                        anchors.fill: parent
+                        drag.target: factorysure
+                        drag.minimumX: 0
+                        drag.minimumY: 0
+                        drag.maximumX: mainIten.width - factorysure.width
+                        drag.maximumY: mainIten.height - factorysure.height
+                    }
+
+                    Text {
+                        x: 12
+                        y: 7
+                        text: mainIten.mainLang[26]
+                        color: mainIten.fontColor
+                        font.family: mainIten.fontFamily
+                        font.pixelSize: mainIten.fontMiddleSize
+                        font.bold: true
+                    }
+
+                    Text {
+                        x: 20
+                        y: 44
+                        width: factorysure.width - 40
+                        height: 70
+                        verticalAlignment: Text.AlignVCenter
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        text: mainIten.mainLang[27]
+                        color: mainIten.fontColor
+                        font.family: mainIten.fontFamily
+                        font.pixelSize: mainIten.fontMiddleSize
+                    }
+
+                    Row {
+                        anchors.right: parent.right
+                        anchors.rightMargin: 16
+                        y: 133
+                        spacing: 14
+                        RedButton {
+                            objectName: "resetOk"
+                            textValue: mainIten.mainLang[28]
+                            fontFamily: mainIten.fontFamily
+                            onClicked: screenItem.resetCurrentProfile()
+                        }
+                        RedButton {
+                            objectName: "resetCancel"
+                            textValue: mainIten.mainLang[29]
+                            fontFamily: mainIten.fontFamily
+                            onClicked: {
+                                factorysure.visible = false
+                                mainMask.visible = false
+                            }
+                        }
+                    }
                 }
             }
         }
@@ -751,7 +798,9 @@ Item {
         z: 4
         x: Math.round((mainIten.width - width) / 2)
         y: 12
-        source: mainIten.skinImage("index", "powerOn.png")
+        width: 420
+        height: 300
+        source: visible ? mainIten.skinImage("index", "powerOn.png") : ""
     }
 
     BusyIndicator {

@@ -17,7 +17,8 @@ class TestApplyProfile : public QObject
     static QVariant eval(Widget &w, const QString &expression)
     {
         QQuickItem *root = w.view()->rootObject();
-        QQmlExpression e(qmlContext(root), root, expression);
+        QObject *inner = root->findChild<QObject *>(QStringLiteral("mainMask"));
+        QQmlExpression e(qmlContext(inner ? inner : root), root, expression);
         return e.evaluate();
     }
 

@@ -152,7 +152,10 @@ QQuickItem *PageHost::root() const
 
 QVariant PageHost::eval(const QString &expression)
 {
-    QQmlExpression e(qmlContext(root()), root(), expression);
+    // The pages' ids live in the context of the screen the first initUI creates; before that
+    // only the root's own names are there.
+    QObject *inner = root()->findChild<QObject *>(QStringLiteral("mainMask"));
+    QQmlExpression e(inner ? qmlContext(inner) : qmlContext(root()), root(), expression);
     const QVariant v = e.evaluate();
     if (e.hasError())
         m_warnings << e.error().toString();

@@ -93,6 +93,7 @@ private slots:
         PageHost host;
         QVERIFY(host.load());
         QVERIFY(!host.root()->isVisible());
+        QVERIFY(!host.root()->property("screen").value<QObject *>());
         QVERIFY(host.powerOn());
         // Open every dialog page and fold every panel, as a user would.
         for (const char *page : {"macroEditorMain", "screenEditorMain", "gunControlMain", "singleKeyMain",
@@ -230,6 +231,7 @@ private slots:
     {
         PageHost host;
         QVERIFY(host.load());
+        host.call("initUI", {1});
         const auto colourAt = [&](int p) { return host.eval(QStringLiteral("colorBar.colorAt(%1)").arg(p)).toString(); };
         QCOMPARE(colourAt(-2), QStringLiteral("#ff0000"));
         QCOMPARE(colourAt(8), QStringLiteral("#ff7900"));     // t = floor(10 * 255 / 21) = 121
@@ -372,7 +374,7 @@ private slots:
                                                  QStringLiteral("#131415"), QStringLiteral("#161718")});
         QVERIFY(host.load());
         QVERIFY(host.powerOn());
-        host.eval(QStringLiteral("mainIten.openCentred(profileMain)"));
+        host.eval(QStringLiteral("screenItem.openCentred(profileMain)"));
 
         // Choosing a profile makes it current and re-reads the panels; nothing is sent.
         host.bridge().calls.clear();
@@ -422,7 +424,7 @@ private slots:
         QTRY_VERIFY(host.bridge().isEnabled());
 
         // Closing again without a change sends nothing.
-        host.eval(QStringLiteral("mainIten.openCentred(profileMain)"));
+        host.eval(QStringLiteral("screenItem.openCentred(profileMain)"));
         host.bridge().calls.clear();
         host.click(host.centreOf(QStringLiteral("profileClose")));
         QCOMPARE(host.bridge().callsNamed(senders()), QStringList());

@@ -14,7 +14,7 @@ class TestProfilePage : public QObject
         host.bridge().lang = lang;
         if (!host.load() || !host.powerOn())
             return false;
-        host.eval(QStringLiteral("mainIten.openCentred(profileMain)"));
+        host.eval(QStringLiteral("screenItem.openCentred(profileMain)"));
         host.bridge().calls.clear();
         return true;
     }

@@ -12,6 +12,7 @@ Item {
     Image {
         x: 497 - width / 2
         y: mouse.isSide ? 170 : 92
+        asynchronous: true
         source: mainIten.skinImage("mouse", mouse.isSide ? "mouseSide.png" : "mouseTop.png")
     }
 

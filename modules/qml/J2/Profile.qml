@@ -225,8 +225,11 @@ Image {
         closeUI()
     }
 
+    width: 263
+    height: 612
     visible: false
-    source: mainIten.skinImage("profile", "profileBg.png")
+    // A hidden page holds no decoded image.
+    source: visible ? mainIten.skinImage("profile", "profileBg.png") : ""
     onListViewFocus: commitRename()
     onDoubleClick: startRename()
 
@@ -440,7 +443,8 @@ Image {
                     Text {
                         x: 12
                         anchors.verticalCenter: parent.verticalCenter
-                        text: menuRow.menuText
+                        // Laid out only when shown: the Chinese defaults would load a CJK font.
+                        text: contextMenu.visible ? menuRow.menuText : ""
                         color: mainIten.fontColor
                         font.family: mainIten.fontFamily
                         font.pixelSize: mainIten.fontNormalSize

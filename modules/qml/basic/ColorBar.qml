@@ -96,7 +96,8 @@ Rectangle {
     Text {
         x: 8
         y: 5
-        text: "颜色选择"
+        // Laid out only when shown, so that an English session loads no CJK font for it.
+        text: colorBar.visible ? "颜色选择" : ""
         color: "#ffffff"
         font.family: colorBar.fontFamily
         font.pixelSize: 11
@@ -129,7 +130,7 @@ Rectangle {
         y: 44
         spacing: 6
         Text {
-            text: "自定义颜色"
+            text: colorBar.visible ? "自定义颜色" : ""
             color: "#ffffff"
             font.family: colorBar.fontFamily
             font.pixelSize: 10

@@ -8,6 +8,8 @@ Item {
 
     Image {
         anchors.fill: parent
+        // Decoded on the image reader thread while the pages are being created.
+        asynchronous: true
         source: "qrc:/modules/img/background.png"
     }
 
