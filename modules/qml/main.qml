@@ -800,6 +800,7 @@ Item {
         y: 12
         width: 420
         height: 300
+        asynchronous: true
         source: visible ? mainIten.skinImage("index", "powerOn.png") : ""
     }
 
