@@ -69,7 +69,7 @@ VirtualMouseFixture::~VirtualMouseFixture()
     LinkState::deviceConnected = false;
 }
 
-Widget *VirtualMouseFixture::widget()
+Widget *VirtualMouseFixture::widget(bool runDeviceCheck)
 {
     if (!m_widget) {
         m_widget = std::make_unique<Widget>();
@@ -77,7 +77,8 @@ Widget *VirtualMouseFixture::widget()
         m_mouse.setDeviceChangeCallback([w] {
             QMetaObject::invokeMethod(w, [w] { w->onDeviceChange(); }, Qt::QueuedConnection);
         });
-        w->checkDevice();
+        if (runDeviceCheck)
+            w->checkDevice();
     }
     return m_widget.get();
 }

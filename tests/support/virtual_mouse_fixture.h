@@ -27,7 +27,8 @@ class Widget;
 //                    screenMode(), reportRate(), liftOff(), lighting(), stageColours(type),
 //                    currentStage(), stageDpi(stage), gunData(), reports() (raw, per call),
 //                    commandBlocks() (decoded), faults: failCall, vanishAfterReports, ...
-//   widget()         the main window (built on first use, then checkDevice() runs once)
+//   widget(check)    the main window (built on first use; unless `check` is false, checkDevice()
+//                    then runs once, as at program start)
 //   bareLink()       a Hid_Thread without window, enumerated and connection-checked (no UI calls)
 //   link()           the widget's link if a widget was built, else bareLink()
 //   blocks()         the command blocks the mouse accepted, in order (8 bytes each)
@@ -50,7 +51,7 @@ public:
     VirtualMouseFixture &operator=(const VirtualMouseFixture &) = delete;
 
     VirtualMouse &mouse() { return m_mouse; }
-    Widget *widget();
+    Widget *widget(bool runDeviceCheck = true);
     Hid_Thread &bareLink();
     Hid_Thread &link();
 
