@@ -4,6 +4,7 @@
 #include "app/single_instance.h"
 #include "app/startup_probe.h"
 #include "app/widget.h"
+#include "device/device_environment.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,7 +47,11 @@ int main(int argc, char *argv[])
 
     QDir::setCurrent(QApplication::applicationDirPath());
 
+    // Chooses the mouse the link talks to (real, virtual, logged); outlives the window.
+    DeviceEnvironment devices(options);
+
     auto window = std::make_unique<Widget>();
+    devices.attach(window.get());
 
     StartupProbe::install(window.get());
 
