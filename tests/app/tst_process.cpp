@@ -91,6 +91,24 @@ private slots:
         QCOMPARE(bad.exitCode(), 2);
     }
 
+    void applyProfileToTheVirtualMouse()
+    {
+        QTemporaryDir dir;
+        const QString exe = install(dir.path());
+        QProcess p;
+        p.setProcessChannelMode(QProcess::SeparateChannels);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        p.start(exe, {QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("2")});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(!p.readAllStandardError().contains("skald-config:"));
+        QSettings config(dir.filePath(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
+        QCOMPARE(config.value(QStringLiteral("J2/profileNo")).toInt(), 2);
+    }
+
     void applyProfileWithoutMouse()
     {
         QTemporaryDir dir;

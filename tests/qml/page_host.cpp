@@ -4,7 +4,6 @@
 #include <QQmlEngine>
 #include <QQmlExpression>
 #include <QQuickItem>
-#include <QSettings>
 #include <QtTest>
 
 namespace {
@@ -52,21 +51,10 @@ QVariant FakeBridge::getLang() { record(QStringLiteral("getLang")); return lang;
 QVariant FakeBridge::getProfile() { record(QStringLiteral("getProfile")); return storedProfile; }
 void FakeBridge::ui_02H_SetCurrentProfile(int profile) { record(QStringLiteral("ui_02H_SetCurrentProfile"), {profile}); }
 
-// Reads the language file the way the bridge does: one section per list, "total" and the
-// strings under "0" .. "total - 1".
 QStringList FakeBridge::getGlobalStrings(QVariant type, QString langCode)
 {
     record(QStringLiteral("getGlobalStrings"), {type, langCode});
-    static const char *const sections[] = {"main", "keyMatrix", "keyMenu", "macroEditor", "gunControl",
-                                           "macroKey", "other", "screenEditor"};
-    const uint t = type.toUInt();
-    const QString section = t < 8 ? QString::fromLatin1(sections[t]) : QString();
-    QSettings file(QStringLiteral("./modules/i18n/%1.ini").arg(langCode), QSettings::IniFormat);
-    QStringList out;
-    const int total = file.value(section + QStringLiteral("/total")).toInt();
-    for (int i = 0; i < total; ++i)
-        out << file.value(section + QLatin1Char('/') + QString::number(i)).toString();
-    return out;
+    return myQQuickView::getGlobalStrings(type, langCode);
 }
 
 QVariantList FakeBridge::getNameList(QVariant type)

@@ -67,8 +67,10 @@ class TestMainScreen : public QObject
                 QStringLiteral("mouseSetJMGD")};
     }
 
+    // A language file of our own in place of the shipped one.
     static void writeLanguageFile()
     {
+        QFile::remove(QStringLiteral("./modules/i18n/lang_025044.ini"));
         QSettings file(QStringLiteral("./modules/i18n/lang_025044.ini"), QSettings::IniFormat);
         QStringList main;
         for (int i = 0; i < 35; ++i)
@@ -224,6 +226,22 @@ private slots:
         QCOMPARE(host.eval(QStringLiteral("screenEditorMain.screenEditorLang[0]")).toString(), QStringLiteral("屏幕编辑"));
         // No list in the file at all: English.
         QCOMPARE(host.eval(QStringLiteral("keyMenuMain.keyMenuLang[0]")).toString(), QStringLiteral("Left Button"));
+        QCOMPARE(host.warnings(), QStringList());
+    }
+
+    void chineseFromTheShippedFile()
+    {
+        PageHost host;
+        host.bridge().lang = QStringLiteral("ChineseSimplified");
+        QVERIFY(host.load());
+        QVERIFY(host.powerOn());
+        QSettings file(QStringLiteral("./modules/i18n/lang_025044.ini"), QSettings::IniFormat);
+        QStringList expected;
+        for (int i = 0; i < file.value(QStringLiteral("main/total")).toInt(); ++i)
+            expected << file.value(QStringLiteral("main/%1").arg(i)).toString();
+        QCOMPARE(expected.size(), 35);
+        QCOMPARE(host.root()->property("mainLang").toStringList(), expected);
+        QCOMPARE(host.eval(QStringLiteral("profileMain.menuItems.get(0).menuText")).toString(), expected.at(21));
         QCOMPARE(host.warnings(), QStringList());
     }
 
