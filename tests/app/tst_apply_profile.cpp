@@ -7,6 +7,8 @@
 #include "tests/support/virtual_mouse_fixture.h"
 
 #include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlError>
 #include <QQmlExpression>
 #include <QQuickItem>
 #include <QtTest>
@@ -105,6 +107,31 @@ private slots:
             QSKIP("the sensor and lighting operations of the bridge are not part of this build yet");
         QCOMPARE(codes, QList<int>({0x07, 0x06, 0x06, 0x06, 0x06, 0x06, 0x03, 0x0B}));
         QCOMPARE(eval(*w, QStringLiteral("profileMain.profileNo")).toInt(), 1);
+        LinkState::deviceConnected = false;
+    }
+
+    // The real bridge against the virtual mouse: the pages start, take a profile change and a
+    // factory reset, and say nothing on the way.
+    void realBridgeWithoutWarnings()
+    {
+        RuntimeTree tree;
+        VirtualMouseFixture f;
+        QStringList warnings;
+        Widget *w = f.widget(false);
+        connect(w->view()->engine(), &QQmlEngine::warnings, this, [&](const QList<QQmlError> &list) {
+            for (const QQmlError &e : list)
+                warnings << e.toString();
+        });
+        w->checkDevice();
+        QQuickItem *root = w->view()->rootObject();
+        QTRY_VERIFY(root->property("isPowerOn").toBool());
+        QTRY_VERIFY(w->view()->isEnabled());
+        eval(*w, QStringLiteral("profileMain.newProfile(); profileMain.close()"));
+        QTRY_VERIFY(w->view()->isEnabled());
+        eval(*w, QStringLiteral("screenItem.resetCurrentProfile()"));
+        QMetaObject::invokeMethod(root, "refreashDPI");
+        QTRY_VERIFY(w->view()->isEnabled());
+        QCOMPARE(warnings, QStringList());
         LinkState::deviceConnected = false;
     }
 
