@@ -2,6 +2,8 @@
 #include "app/copydata_filter.h"
 #include "app/single_instance.h"
 #include "app/widget.h"
+#include "buttons/input_capture.h"
+#include "buttons/input_receivers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +48,9 @@ int main(int argc, char *argv[])
 
     auto window = std::make_unique<Widget>();
 
+    InputCapture capture;
+    registerInputReceivers(capture, window.get());
+
     CopyDataFilter copyDataFilter(window.get());
     app.installNativeEventFilter(&copyDataFilter);
 
@@ -54,6 +59,7 @@ int main(int argc, char *argv[])
 
     const int result = app.exec();
 
+    capture.removeHooks();
     app.removeNativeEventFilter(&copyDataFilter);
     window.reset();
     return result;
