@@ -78,7 +78,7 @@ private slots:
 
     void storedEntries()
     {
-        RuntimeTree tree;
+        RuntimeTree tree(false);   // no shipped profiles
         myQQuickView view;
         QVERIFY(view.getKeydefine(3).isEmpty());
 

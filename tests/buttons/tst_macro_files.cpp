@@ -124,7 +124,8 @@ private slots:
         }
         view.setMacroKey(8, QStringLiteral("Old"));   // the current profile: index 0
         QCOMPARE(view.getMacroKey(8), QVariant(QStringLiteral("Old")));
-        QCOMPARE(view.getMacroKey(7), QVariant(0));
+        view.currentSettings()->remove(QStringLiteral("macro/7"));
+        QCOMPARE(view.getMacroKey(7), QVariant(0));   // absent: the number 0
 
         QCOMPARE(view.isMacroUse(QStringLiteral("Old")), (QStringList{"Name", "0", "8", "1", "2", "3", "4", "5"}));
         QCOMPARE(view.isMacroUse(QStringLiteral("Nobody")), QStringList{QStringLiteral("Name")});
@@ -181,6 +182,16 @@ private slots:
             for (int b = 0; b < entries.size(); ++b)
                 QCOMPARE(entry(p, b), entries[b]);
         }
+
+        // With another profile current, that one is left out and the first one is swept.
+        view.ui_02H_SetCurrentProfile(2);
+        QCOMPARE(view.currentProfile(), 2);
+        view.changeMacroFileIndex(1);
+        QCOMPARE(entry(0, 2), (QVariantList{1, 0, 0xF2, 0}));
+        QCOMPARE(entry(0, 0), (QVariantList{9, 0, 1, 0}));
+        QCOMPARE(entry(2, 2), (QVariantList{9, 2, 1, 0}));
+        QCOMPARE(entry(1, 2), (QVariantList{1, 0, 0xF2, 0}));
+        QCOMPARE(entry(1, 1), (QVariantList{9, 1, 1, 0}));
     }
 
     void sendMacroDataWithoutDevice()
