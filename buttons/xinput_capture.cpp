@@ -3,6 +3,7 @@
 #include "buttons/evdev_scan.h"
 #include "buttons/input_capture.h"
 
+#include <QGuiApplication>
 #include <QSocketNotifier>
 
 // After the Qt headers: Xlib defines macros (Bool, None, Status, ...) that Qt's headers use as names.
@@ -20,7 +21,15 @@ Display *dpy(void *display)
 
 std::unique_ptr<XInputCapture> XInputCapture::open(InputCapture *sink)
 {
-    Display *display = XOpenDisplay(nullptr);
+    // The server the program's windows are on, however it was chosen.
+    QByteArray name;
+#if QT_CONFIG(xcb)
+    if (auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
+        if (Display *own = x11->display())
+            name = DisplayString(own);
+    }
+#endif
+    Display *display = XOpenDisplay(name.isEmpty() ? nullptr : name.constData());
     if (!display)
         return nullptr;
     int opcode = 0, firstEvent = 0, firstError = 0;
