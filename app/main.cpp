@@ -4,6 +4,7 @@
 #include "app/widget.h"
 #include "buttons/input_capture.h"
 #include "buttons/input_receivers.h"
+#include "device/device_environment.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,7 +47,11 @@ int main(int argc, char *argv[])
 
     QDir::setCurrent(QApplication::applicationDirPath());
 
+    // Chooses the mouse the link talks to (real, virtual, logged); outlives the window.
+    DeviceEnvironment devices(options);
+
     auto window = std::make_unique<Widget>();
+    devices.attach(window.get());
 
     InputCapture capture;
     registerInputReceivers(capture, window.get());
