@@ -1,6 +1,4 @@
 #include "buttons/macro_encoding.h"
-#include "profiles/myqquickview.h"
-#include "tests/support/runtime_tree.h"
 
 #include <QtTest>
 
@@ -131,15 +129,6 @@ private slots:
         std::vector<std::uint8_t> ones(1000, 0x81);
         p = MacroEncoding::fitPayload(ones);
         QCOMPARE(hex({p.begin() + 122, p.end()}), QStringLiteral("81 81 81 81 00 00"));
-    }
-
-    void bridgeSlotUsesTheEncoder()
-    {
-        RuntimeTree tree;
-        myQQuickView view;
-        const QVariantList bytes = view.encodeMacro({"1,A", "0,50", "2,A"}, 1);
-        QCOMPARE(bytes, (QVariantList{0, 1, 5, 4, 0x81, 4, 0, 0}));
-        QCOMPARE(view.encodeMacro({}, QStringLiteral("2")), (QVariantList{0, 2}));
     }
 };
 

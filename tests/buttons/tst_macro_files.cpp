@@ -193,16 +193,6 @@ private slots:
         QCOMPARE(entry(1, 2), (QVariantList{1, 0, 0xF2, 0}));
         QCOMPARE(entry(1, 1), (QVariantList{9, 1, 1, 0}));
     }
-
-    void sendMacroDataWithoutDevice()
-    {
-        RuntimeTree tree;
-        myQQuickView view;
-        QVariantList big;
-        for (int i = 0; i < 400; ++i)
-            big.append(i);
-        QCOMPARE(view.sendMacroData(big, 0), QVariant(true));
-    }
 };
 
 QTEST_MAIN(TestMacroFiles)
