@@ -159,8 +159,9 @@ QStringList myQQuickView::isMacroUse(QVariant macroName)
 void myQQuickView::changeMacroFileIndex(QVariant macroIndex)
 {
     const int deleted = macroIndex.toInt();
-    // The page renumbers the current profile itself.
-    for (int p = 0; p < 5; ++p) {
+    // The page renumbers the current profile itself. Every profile the pages use (0..5) is
+    // swept: leaving the sixth out would leave its buttons pointing at the wrong macros.
+    for (int p = 0; p < 6; ++p) {
         QSettings *profile = profileFile(p);
         if (!profile || p == curProfile)
             continue;
