@@ -4,6 +4,8 @@
 #include "app/single_instance.h"
 #include "app/startup_probe.h"
 #include "app/widget.h"
+#include "buttons/input_capture.h"
+#include "buttons/input_receivers.h"
 #include "device/device_environment.h"
 
 #include <QApplication>
@@ -55,6 +57,9 @@ int main(int argc, char *argv[])
 
     StartupProbe::install(window.get());
 
+    InputCapture capture;
+    registerInputReceivers(capture, window.get());
+
     CopyDataFilter copyDataFilter(window.get());
     app.installNativeEventFilter(&copyDataFilter);
 
@@ -68,6 +73,7 @@ int main(int argc, char *argv[])
 
     const int result = applier && !applier->start() ? 2 : app.exec();
 
+    capture.removeHooks();
     app.removeNativeEventFilter(&copyDataFilter);
     window.reset();
     return result;

@@ -43,6 +43,8 @@ Widget::Widget(QWidget *parent) : QWidget(parent)
 
     checkTimer.setInterval(2048);
     checkTimer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the mouse needs its full 2048 ms to settle.
+    checkTimer.setTimerType(Qt::PreciseTimer);
     connect(&checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
     createTrayIcon();
