@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# --tray: the program runs, finds the virtual mouse and prepares its pages, but shows no window.
+# --tray: the program runs, finds the virtual mouse and prepares its pages, but shows no window
+# until Shift+Alt+F12 is pressed.
 # Usage: tests/ui/start_in_tray.sh <build folder>
 set -euo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
@@ -41,4 +42,11 @@ if xdotool search --onlyvisible --class skald-config >/dev/null 2>&1; then
     echo "a window is shown although --tray was given"
     exit 1
 fi
-echo "started in the tray"
+# Shift+Alt+F12 brings the hidden window back.
+xdotool key shift+alt+F12
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --class skald-config >/dev/null 2>&1 && { echo "started in the tray, restored by the hot key"; exit 0; }
+    sleep 0.1
+done
+echo "Shift+Alt+F12 did not show the window"
+exit 1
