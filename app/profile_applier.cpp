@@ -1,6 +1,7 @@
 #include "app/profile_applier.h"
 
 #include "app/device_failure_watch.h"
+#include "app/startup_probe.h"
 #include "app/widget.h"
 #include "device/link_state.h"
 #include "profiles/myqquickview.h"
@@ -54,8 +55,10 @@ void ProfileApplier::apply()
         return;
     }
     DeviceFailureWatch watch;
+    StartupProbe::mark("apply");
     // Every device command runs to its end inside this call.
     QMetaObject::invokeMethod(root, "applyProfile", Q_ARG(QVariant, m_profile));
+    StartupProbe::mark("applied");
     if (watch.failures() > 0)
         finish(2, QStringLiteral("the mouse did not take every setting (%1)").arg(watch.firstFailure()));
     else

@@ -7,7 +7,28 @@
 #include <QWindow>
 #include <chrono>
 
+namespace {
+
+void write(const QString &path, const char *what)
+{
+    QFile file(path);
+    if (file.open(QIODevice::Append | QIODevice::Text)) {
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+            std::chrono::system_clock::now().time_since_epoch()).count();
+        file.write(QByteArray(what) + ' ' + QByteArray::number(qint64(ns)) + '\n');
+    }
+}
+
+} // namespace
+
 StartupProbe::StartupProbe(QObject *parent, const QString &path) : QObject(parent), m_path(path) {}
+
+void StartupProbe::mark(const char *what)
+{
+    const QString path = qEnvironmentVariable("SKALD_STARTUP_LOG");
+    if (!path.isEmpty())
+        write(path, what);
+}
 
 void StartupProbe::install(QWidget *window)
 {
@@ -29,22 +50,12 @@ bool StartupProbe::eventFilter(QObject *watched, QEvent *event)
     } else if (!m_mapped && event->type() == QEvent::Expose) {
         if (auto *w = qobject_cast<QWindow *>(watched); w && w->isExposed()) {
             m_mapped = true;
-            note("mapped");
+            write(m_path, "mapped");
         }
     } else if (!m_painted && event->type() == QEvent::Paint && !qobject_cast<QWindow *>(watched)
                && !static_cast<QWidget *>(watched)->isWindow()) {
         m_painted = true;
-        note("frame");
+        write(m_path, "frame");
     }
     return QObject::eventFilter(watched, event);
-}
-
-void StartupProbe::note(const char *what)
-{
-    QFile file(m_path);
-    if (file.open(QIODevice::Append | QIODevice::Text)) {
-        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-            std::chrono::system_clock::now().time_since_epoch()).count();
-        file.write(QByteArray(what) + ' ' + QByteArray::number(qint64(ns)) + '\n');
-    }
 }
