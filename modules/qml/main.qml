@@ -112,7 +112,8 @@ Item {
         onTriggered: {
             ui_View.setEnabled(true)
             busyIndicator.setBusy(false)
-            if (powerOnLogo.visible) {
+            // The first busy period of the pages ends the power-on logo.
+            if (powerOnLogo.visible && mainIten.isPowerOn) {
                 powerOnLogo.visible = false
                 mainIten.isWorkingScreen = true
             }

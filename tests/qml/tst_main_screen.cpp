@@ -119,6 +119,14 @@ private slots:
         PageHost host;
         host.bridge().storedProfile = QStringLiteral("3");
         QVERIFY(host.load());
+        // A busy period before the pages exist leaves them alone.
+        host.call("setProtectUI", {0});
+        QVERIFY(!host.bridge().isEnabled());
+        QTRY_VERIFY(host.bridge().isEnabled());
+        QVERIFY(!host.eval(QStringLiteral("mainIten.isWorkingScreen")).toBool());
+        QVERIFY(!host.root()->isVisible());
+        QCOMPARE(host.bridge().calls, QStringList());
+
         host.call("initUI", {1});
 
         QVERIFY(host.root()->isVisible());
