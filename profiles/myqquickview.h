@@ -7,6 +7,7 @@
 #include <QVariantList>
 
 class Hid_Thread;
+class PointerSettings;
 class QSettings;
 
 // The view that shows the pages and, at the same time, the object through which the pages
@@ -31,6 +32,9 @@ public:
     QSettings *currentSettings() const;
     QSettings *profileFile(int index) const;
     QSettings *appConfig() const { return apConfig; }
+
+    // The system pointer settings in use; the platform's own unless replaced (tests).
+    void setPointerSettings(PointerSettings *layer) { pointerLayer = layer; }
 
 public slots:
     // Core and calls into the pages.
@@ -123,4 +127,10 @@ private:
     QList<QSettings *> profileSettings;
     int curProfile = 0;
     uchar profileData[6][128] = {};
+
+    // Sensor, lighting, pointer settings and the mouse's screen.
+    uchar *currentBlock();
+    bool isSensor3337() const;
+    PointerSettings &pointerSettings();
+    PointerSettings *pointerLayer = nullptr;
 };
