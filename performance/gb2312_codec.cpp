@@ -11,9 +11,12 @@ namespace {
 
 constexpr int kRows = 94;
 
-bool isCodeByte(unsigned char b)
+// Whether GB2312 assigns the code, so that HZK16 holds a glyph for it.
+bool isAssigned(unsigned char high, unsigned char low)
 {
-    return b >= 0xA1 && b <= 0xFE;
+    if (high < 0xA1 || low < 0xA1 || high > 0xFE || low > 0xFE)
+        return false;
+    return kGb2312Unicode[(high - 0xA1) * kRows + (low - 0xA1)] != 0;
 }
 
 // Unicode -> cell, sorted by Unicode, built once.
@@ -59,13 +62,12 @@ bool gb2312Encode(QChar ch, Gb2312Code &code)
         return gb2312EncodeFromTable(ch, code);
     QStringEncoder encoder("GB2312");
     const QByteArray bytes = encoder.encode(QStringView(&ch, 1));
-    if (encoder.hasError() || bytes.size() != 2)
-        return false;
-    const auto high = static_cast<unsigned char>(bytes[0]);
-    const auto low = static_cast<unsigned char>(bytes[1]);
-    if (!isCodeByte(high) || !isCodeByte(low))
-        return false;
-    code.high = high;
-    code.low = low;
+    // Some codecs put a few characters (ICU: the fullwidth apostrophe) into GBK's extension
+    // rows, which HZK16 does not have; the table knows their GB2312 cell.
+    if (encoder.hasError() || bytes.size() != 2
+        || !isAssigned(static_cast<unsigned char>(bytes[0]), static_cast<unsigned char>(bytes[1])))
+        return gb2312EncodeFromTable(ch, code);
+    code.high = static_cast<unsigned char>(bytes[0]);
+    code.low = static_cast<unsigned char>(bytes[1]);
     return true;
 }
