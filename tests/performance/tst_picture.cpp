@@ -115,8 +115,8 @@ private slots:
         data = QVariantList(600, 0x1FF);
         image = screenImageFromList(data);
         QVERIFY(std::all_of(image.begin(), image.end(), [](unsigned char b) { return b == 0xFF; }));
-        QVERIFY(std::all_of(screenImageFromList({}).begin(), screenImageFromList({}).end(),
-                            [](unsigned char b) { return b == 0; }));
+        const ScreenImage empty = screenImageFromList({});
+        QVERIFY(std::all_of(empty.begin(), empty.end(), [](unsigned char b) { return b == 0; }));
     }
 
     void columnsPackIntoPages()
