@@ -3,7 +3,8 @@
 #include "profiles/myqquickview.h"
 
 #include "performance/lighting_block.h"
-#include "performance/stored_list.h"
+#include "performance/unsigned_list.h"
+#include "profiles/settings_list.h"
 
 #include <QSettings>
 
@@ -23,7 +24,7 @@ void myQQuickView::mouseSetRGBLedEffect(uchar effect, uchar option1, uchar optio
     if (!settings)
         return;
     settings->setValue(QStringLiteral("color_J2/ledEffect"), configs);
-    if (uchar *block = currentBlock()) {
+    if (uchar *block = profileBlock(curProfile)) {
         writeLedEffect(block, effect, option1, option2, colorR, colorG, colorB);
         mouseSetProfile(curProfile);
     }
@@ -34,7 +35,7 @@ QVariantList myQQuickView::ui_8DH_GetRGBLedEffect()
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    return unsignedEntries(storedList(settings->value(QStringLiteral("color_J2/ledEffect"))));
+    return unsignedEntries(settingsList(settings->value(QStringLiteral("color_J2/ledEffect"))));
 }
 
 void myQQuickView::mouseSetDPIColor(uchar type, QVariantList src24)
@@ -43,7 +44,7 @@ void myQQuickView::mouseSetDPIColor(uchar type, QVariantList src24)
     if (!settings)
         return;
     settings->setValue(stageColourKey(type), src24);
-    if (uchar *block = currentBlock()) {
+    if (uchar *block = profileBlock(curProfile)) {
         writeStageColours(block, src24);
         mouseSetProfile(curProfile);
     }
@@ -54,5 +55,5 @@ QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type)
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    return unsignedEntries(storedList(settings->value(stageColourKey(type))));
+    return unsignedEntries(settingsList(settings->value(stageColourKey(type))));
 }

@@ -5,7 +5,8 @@
 #include "device/hid_thread.h"
 #include "device/link_state.h"
 #include "performance/dpi_stage_table.h"
-#include "performance/stored_list.h"
+#include "performance/unsigned_list.h"
+#include "profiles/settings_list.h"
 
 #include <QDebug>
 #include <QSettings>
@@ -16,9 +17,9 @@ namespace {
 constexpr int kXSensitivityOffset = 35;
 constexpr int kYSensitivityOffset = 36;
 
-QString dpiKey(bool sensor3337)
+QString dpiKey(SensorVariant variant)
 {
-    return sensor3337 ? QStringLiteral("sensor/dpi_J2_3337") : QStringLiteral("sensor/dpi_J2");
+    return variant == SensorVariant::Sensor3337 ? QStringLiteral("sensor/dpi_J2_3337") : QStringLiteral("sensor/dpi_J2");
 }
 
 // Stages a shorter list does not reach are unknown: 0 in the current-DPI table.
@@ -30,29 +31,18 @@ void fillCurrentDpiTable(const QVariantList &values)
 
 } // namespace
 
-uchar *myQQuickView::currentBlock()
-{
-    // Blocks are cached for the six profiles the pages use.
-    return curProfile >= 0 && curProfile < 6 ? profileData[curProfile] : nullptr;
-}
-
-bool myQQuickView::isSensor3337() const
-{
-    return sensorVariantForDevice(hidThread ? hidThread->curDevice() : 1) == SensorVariant::Sensor3337;
-}
-
 void myQQuickView::ui_11H_SetDPISet(QVariantList src8, QVariantList valueForIndex)
 {
     QSettings *settings = currentSettings();
     if (!settings)
         return;
-    settings->setValue(dpiKey(isSensor3337()), valueForIndex);
+    const SensorVariant variant = sensorVariantForDevice(curDid);
+    settings->setValue(dpiKey(variant), valueForIndex);
     fillCurrentDpiTable(valueForIndex);
 
-    uchar *block = currentBlock();
+    uchar *block = profileBlock(curProfile);
     if (!block)
         return;
-    const SensorVariant variant = isSensor3337() ? SensorVariant::Sensor3337 : SensorVariant::Sensor3389;
     // Stages missing from a short list keep what the block holds.
     const int stages = std::min<int>(src8.size(), kDpiStages);
     for (int i = 0; i < stages; ++i) {
@@ -67,7 +57,7 @@ void myQQuickView::ui_11H_SetDPISet(QVariantList src8, QVariantList valueForInde
 void myQQuickView::ui_11H_SetDPISetTmp(QVariantList valueForIndex)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(dpiKey(isSensor3337()), valueForIndex);
+        settings->setValue(dpiKey(sensorVariantForDevice(curDid)), valueForIndex);
 }
 
 QVariantList myQQuickView::ui_91H_GetDPISet()
@@ -75,7 +65,7 @@ QVariantList myQQuickView::ui_91H_GetDPISet()
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    const QVariantList values = unsignedEntries(storedList(settings->value(dpiKey(isSensor3337()))));
+    const QVariantList values = unsignedEntries(settingsList(settings->value(dpiKey(sensorVariantForDevice(curDid)))));
     fillCurrentDpiTable(values);
     return values;
 }
@@ -86,7 +76,7 @@ void myQQuickView::ui_11H_SetDPISelect(QVariantList valueForIndex)
     if (!settings)
         return;
     settings->setValue(QStringLiteral("sensor/dpi_Select"), valueForIndex);
-    if (uchar *block = currentBlock()) {
+    if (uchar *block = profileBlock(curProfile)) {
         block[kDpiSelectOffset] = dpiSelectMask(valueForIndex);
         mouseSetProfile(curProfile);
     }
@@ -97,7 +87,7 @@ QVariantList myQQuickView::ui_91H_GetDPISelect()
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    return unsignedEntries(storedList(settings->value(QStringLiteral("sensor/dpi_Select"))));
+    return unsignedEntries(settingsList(settings->value(QStringLiteral("sensor/dpi_Select"))));
 }
 
 QVariantList myQQuickView::mouseReadDPISet()
@@ -106,11 +96,10 @@ QVariantList myQQuickView::mouseReadDPISet()
     if (hidThread)
         hidThread->hid_86H_ReadProfileData(block, 0);
 
-    const bool sensor3337 = isSensor3337();
-    const SensorVariant variant = sensor3337 ? SensorVariant::Sensor3337 : SensorVariant::Sensor3389;
+    const SensorVariant variant = sensorVariantForDevice(curDid);
     QVariantList stored;
     if (QSettings *settings = currentSettings())
-        stored = storedList(settings->value(dpiKey(sensor3337)));
+        stored = settingsList(settings->value(dpiKey(variant)));
 
     QVariantList values;
     for (int i = 0; i < kDpiStages; ++i) {
@@ -173,7 +162,7 @@ void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
 
 void myQQuickView::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1)
 {
-    uchar *block = currentBlock();
+    uchar *block = profileBlock(curProfile);
     if (!block)
         return;
     block[kXSensitivityOffset] = uchar(par0.toUInt());

@@ -1,6 +1,7 @@
 #include "profiles/myqquickview.h"
 
 #include "device/hid_thread.h"
+#include "profiles/profile_keys.h"
 
 #include <QFocusEvent>
 #include <QMetaObject>
@@ -11,12 +12,10 @@
 
 myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
 {
-    apConfig = new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat, this);
-    for (int i = 0; i < 10; ++i) {
-        profileSettings.append(new QSettings(QStringLiteral("./modules/setting/p%1.bin").arg(i + 1),
-                                             QSettings::IniFormat, this));
-    }
-    for (int i = 0; i < 6; ++i)
+    apConfig = new QSettings(QLatin1String(ProfileKeys::ConfigFile), QSettings::IniFormat, this);
+    for (int i = 0; i < ProfileKeys::ProfileCount; ++i)
+        profileSettings.append(new QSettings(ProfileKeys::profileFileName(i), QSettings::IniFormat, this));
+    for (int i = 0; i < ProfileKeys::CachedBlockCount; ++i)
         mouseReadProfile(profileData[i], i);
 }
 
@@ -53,6 +52,7 @@ void myQQuickView::invokeRoot(const char *function, Qt::ConnectionType type, con
 
 void myQQuickView::initUI(int curDid)
 {
+    this->curDid = curDid;
     invokeRoot("initUI", Qt::QueuedConnection, {curDid});
 }
 
@@ -92,13 +92,11 @@ void myQQuickView::openUpdateExe()
     if (hidThread)
         hidThread->stopWorker();
     QThread::msleep(500);
-    const bool model3389 = hidThread ? hidThread->curDevice() != 0 : true;
+    QString program = curDid != 0 ? QStringLiteral("./update/3389") : QStringLiteral("./update/3337");
 #ifdef Q_OS_WIN
-    const QString program = model3389 ? QStringLiteral("./update/3389.exe") : QStringLiteral("./update/3337.exe");
-#else
-    const QString program = model3389 ? QStringLiteral("./update/3389") : QStringLiteral("./update/3337");
+    program += QStringLiteral(".exe");
 #endif
-    auto *process = new QProcess(this);
-    process->setProgram(program);
-    process->start(QIODevice::ReadWrite);
+    // Detached: the updater rewrites the mouse's firmware and must not be killed when this
+    // program quits while it runs, which is what a child process owned by the view would suffer.
+    QProcess::startDetached(program, {});
 }

@@ -33,6 +33,14 @@ public:
     QSettings *profileFile(int index) const;
     QSettings *appConfig() const { return apConfig; }
 
+    // Device kind of the last initUI: 0 is the 3337 model, any other value the 3389 model.
+    int deviceKind() const { return curDid; }
+    // Cached profile data block of profiles 0..5 (null for any other index). Writers patch the
+    // current profile's block and then call mouseSetProfile(currentProfile()) to store and send it.
+    uchar *profileBlock(int index);
+    // Writes every buffered setting to disk, for code that copies or reads the files directly.
+    void syncSettings();
+
     // The system pointer settings in use; the platform's own unless replaced (tests).
     void setPointerSettings(PointerSettings *layer) { pointerLayer = layer; }
 
@@ -122,15 +130,15 @@ protected:
 
 private:
     void invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});
+    void replaceProfileFile(int profile, const QString &source);
 
     QSettings *apConfig = nullptr;
     QList<QSettings *> profileSettings;
     int curProfile = 0;
     uchar profileData[6][128] = {};
+    int curDid = 0;
 
     // Sensor, lighting, pointer settings and the mouse's screen.
-    uchar *currentBlock();
-    bool isSensor3337() const;
     PointerSettings &pointerSettings();
     PointerSettings *pointerLayer = nullptr;
 };

@@ -56,7 +56,7 @@ class TestPointerSettings : public QObject
 private slots:
     void valuesPassedToTheSystemAndStored()
     {
-        RuntimeTree tree;
+        RuntimeTree tree(false);
         FakePointerSettings fake;
         myQQuickView view;
         view.setPointerSettings(&fake);

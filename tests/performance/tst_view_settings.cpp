@@ -16,6 +16,24 @@ void captureDebug(QtMsgType type, const QMessageLogContext &, const QString &mes
         capturedLines.append(message);
 }
 
+QList<int> storedBlock(myQQuickView &view)
+{
+    QList<int> block;
+    for (const QVariant &v : view.currentSettings()->value(QStringLiteral("profile/data")).toList())
+        block.append(v.toInt());
+    return block;
+}
+
+// The block with the given bytes changed and the two send marks set.
+QList<int> patched(QList<int> block, int offset, const QList<int> &bytes)
+{
+    for (int i = 0; i < bytes.size(); ++i)
+        block[offset + i] = bytes[i];
+    block[30] = 1;
+    block[31] = 1;
+    return block;
+}
+
 QVariantList dpiTable()
 {
     QVariantList table;
@@ -33,10 +51,9 @@ class TestViewSettings : public QObject
 private slots:
     void dpiListFollowsTheSensorAndFillsTheCurrentTable()
     {
-        RuntimeTree tree;
-        Hid_Thread link;
+        RuntimeTree tree(false);
         myQQuickView view;
-        view.hidThread = &link;
+        view.initUI(1);
         const QVariantList dpis{800, 1600, 2400, 3200, 4800, 6400, 12800, 16000};
         view.ui_11H_SetDPISetTmp(dpis);
         QCOMPARE(view.ui_91H_GetDPISet(), dpis);
@@ -59,6 +76,7 @@ private slots:
     {
         RuntimeTree tree;
         myQQuickView view;
+        view.initUI(1);
         QVariantList units, dpis;
         for (int i = 0; i < 8; ++i) {
             const int dpi = i == 7 ? 16000 : 800 * (i + 1);
@@ -81,6 +99,79 @@ private slots:
         QCOMPARE(expected.last(), QStringLiteral("\"43\" 64 1"));
     }
 
+    void dpiStagesArePackedIntoBothCopies_data()
+    {
+        QTest::addColumn<int>("device");
+        QTest::addColumn<QList<int>>("stageBytes");
+        // 800, 12800, 12850, 16000 / 18000, then 4 stages the short list leaves alone.
+        QTest::newRow("3389") << 1 << QList<int>{16, 0, 0, 1, 1, 1, 64, 1};
+        QTest::newRow("3337") << 0 << QList<int>{16, 0, 0, 1, 128, 1, 180, 1};
+    }
+
+    void dpiStagesArePackedIntoBothCopies()
+    {
+        QFETCH(int, device);
+        QFETCH(QList<int>, stageBytes);
+        RuntimeTree tree;
+        myQQuickView view;
+        view.initUI(device);
+        const QList<int> before = storedBlock(view);
+        QCOMPARE(before.size(), 128);
+        const unsigned top = device ? 16000 : 18000;
+        view.ui_11H_SetDPISet({16, 256, 257, top / 50}, {800, 12800, 12850, top});
+        QList<int> expected = patched(before, 37, stageBytes);
+        expected = patched(expected, 53, stageBytes);
+        QCOMPARE(storedBlock(view), expected);
+        const QString key = device ? QStringLiteral("sensor/dpi_J2") : QStringLiteral("sensor/dpi_J2_3337");
+        const QString other = device ? QStringLiteral("sensor/dpi_J2_3337") : QStringLiteral("sensor/dpi_J2");
+        const QVariant untouched = view.currentSettings()->value(other);
+        QCOMPARE(view.ui_91H_GetDPISet(), (QVariantList{800u, 12800u, 12850u, top}));
+        QCOMPARE(view.currentSettings()->value(other), untouched);
+        QVERIFY(view.currentSettings()->value(key).isValid());
+    }
+
+    void maskSensitivityAndLightingBytes()
+    {
+        RuntimeTree tree;
+        myQQuickView view;
+        view.initUI(1);
+        QList<int> expected = storedBlock(view);
+
+        view.ui_11H_SetDPISelect({1, 0, 1, 1, 0, 0, 0, 0});
+        expected = patched(expected, 71, {13});
+        QCOMPARE(storedBlock(view), expected);
+        view.ui_11H_SetDPISelect({1, 2, 1, 1, 0, 0, 0, 0});
+        QCOMPARE(storedBlock(view), expected);
+
+        view.ui_0EH_SetXYSensitive(20, 200);
+        expected = patched(expected, 35, {20, 200});
+        QCOMPARE(storedBlock(view), expected);
+
+        // "Static" at level 0 is light off on the mouse; the page keeps its own record.
+        view.mouseSetRGBLedEffect(0, 0, 0, 255, 0, 0, {1, 0, 0, 255, 0, 0});
+        expected = patched(expected, 73, {0, 0, 0, 255, 0, 0});
+        QCOMPARE(storedBlock(view), expected);
+        QCOMPARE(view.ui_8DH_GetRGBLedEffect(), (QVariantList{1u, 0u, 0u, 255u, 0u, 0u}));
+        view.mouseSetRGBLedEffect(2, 8, 0, 0, 0, 255, {2, 3, 0, 0, 0, 255});
+        expected = patched(expected, 73, {2, 8, 0, 0, 0, 255});
+        QCOMPARE(storedBlock(view), expected);
+
+        QVariantList colours;
+        QList<int> colourBytes;
+        for (int i = 0; i < 25; ++i) {
+            colours.append(200 + i);
+            if (i < 24)
+                colourBytes.append(200 + i);
+        }
+        view.mouseSetDPIColor(1, colours);
+        expected = patched(expected, 100, colourBytes);
+        QCOMPARE(storedBlock(view), expected);
+        QCOMPARE(view.ui_90H_GetLED8StageColor(1).size(), 25);
+        view.mouseSetDPIColor(1, {255, 0, 128});
+        expected = patched(expected, 100, QList<int>{255, 0, 128} + QList<int>(21, 0));
+        QCOMPARE(storedBlock(view), expected);
+    }
+
     void hiddenWindowDoesNotAskForTheStage()
     {
         RuntimeTree tree;
@@ -93,7 +184,7 @@ private slots:
 
     void sensorValuesAreStored()
     {
-        RuntimeTree tree;
+        RuntimeTree tree(false);
         myQQuickView view;
         QCOMPARE(view.ui_81H_GetReportRate().toInt(), 0);
         view.mouseSetReportRate(8);
@@ -122,7 +213,7 @@ private slots:
 
     void lightingValuesAreStored()
     {
-        RuntimeTree tree;
+        RuntimeTree tree(false);
         myQQuickView view;
         QCOMPARE(view.ui_8DH_GetRGBLedEffect(), QVariantList());
         view.mouseSetRGBLedEffect(0, 0, 0, 255, 0, 0, {1, 0, 0, 255, 0, 0});
