@@ -2,6 +2,7 @@
 #include "app/copydata_filter.h"
 #include "app/single_instance.h"
 #include "app/widget.h"
+#include "device/device_environment.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,7 +45,11 @@ int main(int argc, char *argv[])
 
     QDir::setCurrent(QApplication::applicationDirPath());
 
+    // Chooses the mouse the link talks to (real, virtual, logged); outlives the window.
+    DeviceEnvironment devices(options);
+
     auto window = std::make_unique<Widget>();
+    devices.attach(window.get());
 
     CopyDataFilter copyDataFilter(window.get());
     app.installNativeEventFilter(&copyDataFilter);

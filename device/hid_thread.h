@@ -2,16 +2,21 @@
 
 #include <QFuture>
 #include <QList>
+#include <QMutex>
 #include <QString>
 #include <QThread>
 #include <QVariant>
 #include <QVariantList>
 
+#include <atomic>
+
 #include "app/device_table.h"
 
 class QWidget;
 class Widget;
-struct hid_device_;
+class HidBackend;
+struct HidHandle;
+struct CommandFrame;
 
 // One device-table entry examined by the last enumeration.
 struct DeviceRecord
@@ -37,11 +42,16 @@ public:
     void setOwner(Widget *owner) { m_owner = owner; }
     Widget *owner() const { return m_owner; }
 
+    // The HID layer this link talks through; the one installed when the link was built unless
+    // replaced here (only while no worker runs).
+    void setHidBackend(HidBackend *backend) { m_hid = backend; }
+    HidBackend *hidBackend() const { return m_hid; }
+
     // Discovery (GUI thread, while no worker listens).
     void findDevices(const DeviceTable &table);
-    hid_device_ *openCommandPath(int index);
-    hid_device_ *openNotifyPath(int index);
-    const QList<DeviceRecord> &devices() const { return m_devices; }
+    HidHandle *openCommandPath(int index);
+    HidHandle *openNotifyPath(int index);
+    QList<DeviceRecord> devices() const;
     int curDevice() const { return m_curDevice; }
 
     // Worker control.
@@ -49,6 +59,7 @@ public:
     void stopWorker();
     bool isListening() const;
     void waitForWorker();
+    bool isWorkerRunning() const;
 
     // Transactions.
     bool acquireLink();
@@ -56,6 +67,7 @@ public:
     bool sendCommand(int payloadLength, bool settle);
     bool readCommand(int payloadLength);
     void setLinkFree(bool free);
+    bool isLinkFree() const { return linkFree; }
 
 public slots:
     void swichCurDevice(uint did);
@@ -90,16 +102,34 @@ public slots:
 private:
     void listenLoop(uint index);
 
+    // Command set helpers: take the lock, load the frame, run its transaction.
+    bool beginCommand(const CommandFrame &frame);
+    bool runWrite(const CommandFrame &frame, const uchar *payload);
+    bool runRead(const CommandFrame &frame);
+    void closeCommandHandle();
+    // Byte n of the reply block; the incoming report starts with its report id.
+    uchar &reply(int n) { return m_featureIn[1 + n]; }
+    DeviceRecord recordAt(int index) const;
+    QString configValue(const QString &key, const QString &fallback) const;
+
     Widget *m_owner = nullptr;
     QList<DeviceRecord> m_devices;
     int m_curDevice = 1;
-    hid_device_ *m_commandHandle = nullptr;
-    hid_device_ *m_notifyHandle = nullptr;
+    HidHandle *m_commandHandle = nullptr;
+    HidHandle *m_notifyHandle = nullptr;
     bool linkFree = true;
-    bool listening = false;
+    std::atomic<bool> listening{false};
     bool settleFlag = true;
     QFuture<void> m_worker;
     uchar m_featureOut[9] = {};
     uchar m_featureIn[9] = {};
     uchar m_payload[256] = {};
+
+    HidBackend *m_hid = nullptr;
+    // The worker reads the device list and clears its record's notification path.
+    mutable QMutex m_devicesLock;
+    // Guards the decision of a worker to end against a start that would rely on it.
+    mutable QMutex m_workerLock;
+    bool m_workerActive = false;
+    uint m_workerIndex = 0;
 };

@@ -1,0 +1,68 @@
+#include "device/device_environment.h"
+
+#include "app/command_line.h"
+#include "app/widget.h"
+#include "device/hid_backend.h"
+#include "device/hid_traffic_log.h"
+#include "device/signal_relay.h"
+#include "device/virtual_mouse.h"
+#ifdef Q_OS_LINUX
+#include "device/udev_monitor.h"
+#endif
+
+#include <QPointer>
+
+#include <cstdio>
+
+DeviceEnvironment::DeviceEnvironment(const CommandLineOptions &options)
+{
+    HidBackend *backend = currentHidBackend();
+    if (options.simulate) {
+        m_mouse = std::make_unique<VirtualMouse>(options.simulateModel);
+        backend = m_mouse.get();
+    }
+    if (!options.hidLogFile.isEmpty()) {
+        m_log = std::make_unique<HidTrafficLog>(backend, options.hidLogFile);
+        if (!m_log->isOpen())
+            std::fprintf(stderr, "skald-config: cannot write the HID log %s: %s\n", qPrintable(options.hidLogFile),
+                         qPrintable(m_log->errorString()));
+        backend = m_log.get();
+    }
+    setCurrentHidBackend(backend);
+}
+
+DeviceEnvironment::~DeviceEnvironment()
+{
+    m_signals.reset();
+    m_notifications.reset();
+    if (m_mouse)
+        m_mouse->setDeviceChangeCallback({});
+    setCurrentHidBackend(nullptr);
+}
+
+HidBackend *DeviceEnvironment::backend() const
+{
+    return currentHidBackend();
+}
+
+void DeviceEnvironment::attach(Widget *window)
+{
+    QPointer<Widget> target = window;
+    // Device changes may be raised off the GUI thread; the window takes them on its own.
+    auto deviceChanged = [target] {
+        if (!target)
+            return;
+        QMetaObject::invokeMethod(
+            target.data(), [target] { if (target) target->onDeviceChange(); }, Qt::QueuedConnection);
+    };
+    if (m_mouse) {
+        m_mouse->setDeviceChangeCallback(deviceChanged);
+        VirtualMouse *mouse = m_mouse.get();
+        m_signals = std::make_unique<SignalRelay>([mouse] { mouse->pressDpiButton(); },
+                                                  [mouse] { mouse->togglePlugged(); });
+    } else {
+#ifdef Q_OS_LINUX
+        m_notifications = std::make_unique<UdevMonitor>(deviceChanged);
+#endif
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+
+struct CommandLineOptions;
+class HidBackend;
+class HidTrafficLog;
+class QObject;
+class VirtualMouse;
+class Widget;
+
+// What the device link talks to, chosen from the command line: hidapi or the virtual mouse
+// (--simulate), optionally behind the traffic log (--hid-log); and where device-change
+// notifications come from: udev for a real mouse, the virtual mouse's own for a simulated one
+// (SIGUSR1 presses its DPI button, SIGUSR2 unplugs it or plugs it back).
+//
+// Built before the main window (whose link takes the installed backend) and destroyed after it.
+class DeviceEnvironment
+{
+public:
+    explicit DeviceEnvironment(const CommandLineOptions &options);
+    ~DeviceEnvironment();
+
+    // Routes device-change notifications to the window; call once the window exists.
+    void attach(Widget *window);
+
+    VirtualMouse *virtualMouse() const { return m_mouse.get(); }
+    HidBackend *backend() const;
+
+private:
+    std::unique_ptr<VirtualMouse> m_mouse;
+    std::unique_ptr<HidTrafficLog> m_log;
+    std::unique_ptr<QObject> m_notifications;
+    std::unique_ptr<QObject> m_signals;
+};

@@ -1,0 +1,161 @@
+// Discovery and the connection check.
+#include "device/hid_thread.h"
+
+#include "app/widget.h"
+#include "device/hid_backend.h"
+#include "device/link_state.h"
+#include "profiles/myqquickview.h"
+
+#include <QDebug>
+#include <QSettings>
+
+Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent), m_hid(currentHidBackend()) {}
+
+Hid_Thread::~Hid_Thread()
+{
+    stopWorker();
+    waitForWorker();
+    closeCommandHandle();
+}
+
+void Hid_Thread::findDevices(const DeviceTable &table)
+{
+    QList<DeviceRecord> list;
+    for (int i = 0; i < table.size(); ++i) {
+        const DeviceTableEntry &e = table[i];
+        DeviceRecord r;
+        r.index = i;
+        r.name = e.name;
+        r.type = e.type;
+        r.reportLength = int(e.reportLength);
+        QString command, notify;
+        for (const HidDeviceInfo &d : m_hid->enumerate(e.vid, e.pid)) {
+            if (d.usagePage == e.usagePage && d.usage == e.usage)
+                command = d.path;
+            if (d.usagePage == e.usagePage2 && d.usage == e.usage2)
+                notify = d.path;
+            if (!command.isEmpty() && !notify.isEmpty()) {
+                r.commandPath = command;
+                r.notifyPath = notify;
+                m_curDevice = i;
+                break;
+            }
+        }
+        list.append(r);
+        // The table's order is the order of preference: the first complete match wins.
+        if (!r.commandPath.isEmpty())
+            break;
+    }
+    QMutexLocker l(&m_devicesLock);
+    m_devices = list;
+}
+
+QList<DeviceRecord> Hid_Thread::devices() const
+{
+    QMutexLocker l(&m_devicesLock);
+    return m_devices;
+}
+
+DeviceRecord Hid_Thread::recordAt(int index) const
+{
+    QMutexLocker l(&m_devicesLock);
+    return index >= 0 && index < m_devices.size() ? m_devices[index] : DeviceRecord();
+}
+
+HidHandle *Hid_Thread::openCommandPath(int index)
+{
+    const QString path = recordAt(index).commandPath;
+    if (path.isEmpty())
+        return nullptr;
+    closeCommandHandle();
+    if (HidHandle *h = m_hid->openPath(path)) {
+        m_hid->setNonblocking(h, 0);
+        m_commandHandle = h;
+        return h;
+    }
+    // Later transactions then fail at once, until the next enumeration.
+    QMutexLocker l(&m_devicesLock);
+    if (index < m_devices.size())
+        m_devices[index].commandPath.clear();
+    return nullptr;
+}
+
+HidHandle *Hid_Thread::openNotifyPath(int index)
+{
+    const QString path = recordAt(index).notifyPath;
+    if (path.isEmpty())
+        return nullptr;
+    if (m_notifyHandle) {
+        m_hid->close(m_notifyHandle);
+        m_notifyHandle = nullptr;
+    }
+    if (HidHandle *h = m_hid->openPath(path)) {
+        m_hid->setNonblocking(h, 0);
+        m_notifyHandle = h;
+        return h;
+    }
+    QMutexLocker l(&m_devicesLock);
+    if (index < m_devices.size())
+        m_devices[index].notifyPath.clear();
+    return nullptr;
+}
+
+void Hid_Thread::closeCommandHandle()
+{
+    if (m_commandHandle) {
+        m_hid->close(m_commandHandle);
+        m_commandHandle = nullptr;
+    }
+}
+
+QString Hid_Thread::configValue(const QString &key, const QString &fallback) const
+{
+    // The view's own settings object sees values it has not yet written back.
+    if (m_owner && m_owner->view() && m_owner->view()->appConfig())
+        return m_owner->view()->appConfig()->value(key, fallback).toString();
+    const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
+    return config.value(key, fallback).toString();
+}
+
+void Hid_Thread::swichCurDevice(uint did)
+{
+    if (int(did) != m_curDevice) {
+        m_curDevice = int(did);
+        startWorker(did);
+    }
+    chkDeviceIsEnCode();
+}
+
+void Hid_Thread::chkDeviceIsEnCode()
+{
+    const QString code = configValue(QStringLiteral("common/sCode") + QString::number(m_curDevice),
+                                     QStringLiteral("739154"));
+    if (code.size() == 6) {
+        for (int i = 0; i < 6; ++i)
+            LinkState::SecrecyCode[i + 1] = static_cast<unsigned char>(code.at(i).unicode());
+    }
+
+    if (openCommandPath(m_curDevice)) {
+        qDebug("Device Connect");
+        closeCommandHandle();
+        if (m_owner) {
+            m_owner->notifyInit(m_curDevice);
+            m_owner->setViewEnabled(true);
+        }
+        linkFree = true;
+        LinkState::deviceConnected = true;
+        if (m_owner) {
+            const bool chinese = configValue(QStringLiteral("common/language"), QString())
+                                 == QLatin1String("ChineseSimplified");
+            m_owner->showBalloon(QStringLiteral("Info"),
+                                 chinese ? QStringLiteral(u"检测到鼠标!") : QStringLiteral("Detect Mouse!"));
+        }
+        startWorker(uint(m_curDevice));
+    } else {
+        qDebug("Device Error");
+        m_curDevice = 0;
+        LinkState::deviceConnected = false;
+        if (m_owner)
+            m_owner->notifyInit(0);
+    }
+}

@@ -1,0 +1,172 @@
+// Report transport: the link lock, the two transactions and their fixed delays.
+#include "device/hid_thread.h"
+
+#include "device/block_scrambling.h"
+#include "device/hid_backend.h"
+#include "device/hid_checksum.h"
+#include "device/link_pause.h"
+#include "device/link_state.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+uchar Hid_Thread::hidCS(uchar *data)
+{
+    return data ? hidChecksum(data) : 0;
+}
+
+void Hid_Thread::USBDataEncryption(uchar *FIFOBuf, uchar *SecrecyCode)
+{
+    if (FIFOBuf && SecrecyCode)
+        scrambleBlock(FIFOBuf, SecrecyCode);
+}
+
+void Hid_Thread::USBDataDecipher(uchar *FIFOBuf, uchar *SecrecyCode)
+{
+    if (FIFOBuf && SecrecyCode)
+        unscrambleBlock(FIFOBuf, SecrecyCode);
+}
+
+void Hid_Thread::setLinkFree(bool free)
+{
+    linkFree = free;
+}
+
+// The lock guards against re-entry from events handled inside a transaction, all on the GUI
+// thread: waiting must keep the event loop turning, or the holder could never finish.
+bool Hid_Thread::acquireLink()
+{
+    for (int pass = 0; pass < 255; ++pass) {
+        if (linkFree) {
+            linkFree = false;
+            return true;
+        }
+        linkPause(8);
+        QCoreApplication::processEvents();
+    }
+    return false;
+}
+
+void Hid_Thread::settlePause()
+{
+    settleFlag = false;
+    for (int i = 0; i < 256; ++i) {
+        linkPause(64);
+        if (settleFlag)
+            break;
+        settleFlag = true;
+    }
+}
+
+bool Hid_Thread::sendCommand(int payloadLength, bool settle)
+{
+    QCoreApplication::processEvents();
+    const int reportLength = recordAt(m_curDevice).reportLength;
+    auto fail = [this] {
+        closeCommandHandle();
+        linkFree = true;
+        return false;
+    };
+
+    if (!openCommandPath(m_curDevice))
+        return fail();
+    if (LinkState::isEncode)
+        scrambleBlock(m_featureOut + 1, LinkState::SecrecyCode);
+    HidHandle *h = openCommandPath(m_curDevice);
+    const int sent = h ? m_hid->sendFeatureReport(h, m_featureOut, sizeof m_featureOut) : -1;
+    linkPause(10);
+    if (sent < int(sizeof m_featureOut))
+        return fail();
+    if (settle)
+        settlePause();
+
+    payloadLength = std::min(payloadLength, int(sizeof m_payload));
+    if (payloadLength > 0) {
+        // A table without a report length cannot carry a payload.
+        if (reportLength <= 0)
+            return fail();
+        const int chunk = std::min(payloadLength, reportLength);
+        std::vector<uchar> report(size_t(reportLength) + 1);
+        for (int offset = 0; offset < payloadLength; offset += chunk) {
+            std::fill(report.begin(), report.end(), uchar(0));
+            std::memcpy(report.data() + 1, m_payload + offset, size_t(std::min(chunk, payloadLength - offset)));
+            h = openCommandPath(m_curDevice);
+            const int written = h ? m_hid->write(h, report.data(), report.size()) : -1;
+            if (written < int(report.size()))
+                return fail();
+            linkPause(8);
+        }
+        if (settle)
+            settlePause();
+    }
+    closeCommandHandle();
+    linkFree = true;
+    return true;
+}
+
+bool Hid_Thread::readCommand(int payloadLength)
+{
+    const int reportLength = recordAt(m_curDevice).reportLength;
+    auto fail = [this] {
+        closeCommandHandle();
+        linkFree = true;
+        return false;
+    };
+
+    if (!openCommandPath(m_curDevice))
+        return fail();
+    if (LinkState::isEncode)
+        scrambleBlock(m_featureOut + 1, LinkState::SecrecyCode);
+    HidHandle *h = openCommandPath(m_curDevice);
+    const int sent = h ? m_hid->sendFeatureReport(h, m_featureOut, sizeof m_featureOut) : -1;
+    linkPause(8);
+    if (sent < int(sizeof m_featureOut))
+        return fail();
+
+    // What the caller preset in the incoming report is what it gets back if the reply is unusable.
+    uchar preset[sizeof m_featureIn];
+    std::memcpy(preset, m_featureIn, sizeof preset);
+    h = openCommandPath(m_curDevice);
+    m_featureIn[0] = 0;
+    const int got = h ? m_hid->getFeatureReport(h, m_featureIn, sizeof m_featureIn) : -1;
+    if (got < int(sizeof m_featureIn)) {
+        std::memcpy(m_featureIn, preset, sizeof preset);
+        return fail();
+    }
+
+    payloadLength = std::min(payloadLength, int(sizeof m_payload));
+    if (payloadLength <= 0) {
+        closeCommandHandle();
+        linkFree = true;
+        if (LinkState::isEncode)
+            unscrambleBlock(m_featureIn + 1, LinkState::SecrecyCode);
+        if (!hidChecksumMatches(m_featureIn + 1)) {
+            qDebug("reply checksum wrong");
+            std::memcpy(m_featureIn, preset, sizeof preset);
+            return false;
+        }
+        return true;
+    }
+
+    if (reportLength <= 0)
+        return fail();
+    const int chunk = std::min(payloadLength, reportLength);
+    std::vector<uchar> report(size_t(reportLength) + 1);
+    for (int offset = 0; offset < payloadLength; offset += chunk) {
+        std::fill(report.begin(), report.end(), uchar(0));
+        h = openCommandPath(m_curDevice);
+        const int n = std::min(chunk, payloadLength - offset);
+        // hidapi hands the data over without the report id.
+        const int got = h ? m_hid->read(h, report.data(), report.size()) : -1;
+        if (got < n)
+            return fail();
+        std::memcpy(m_payload + offset, report.data(), size_t(n));
+    }
+    closeCommandHandle();
+    linkFree = true;
+    return true;
+}
