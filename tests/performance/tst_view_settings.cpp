@@ -167,7 +167,7 @@ private slots:
         expected = patched(expected, 100, colourBytes);
         QCOMPARE(storedBlock(view), expected);
         QCOMPARE(view.ui_90H_GetLED8StageColor(1).size(), 25);
-        view.mouseSetDPIColor(1, {255, 0, 128});
+        view.mouseSetDPIColor(1, {0x1FF, 0, 128}); // entries are cut to their low byte
         expected = patched(expected, 100, QList<int>{255, 0, 128} + QList<int>(21, 0));
         QCOMPARE(storedBlock(view), expected);
     }
