@@ -2,6 +2,8 @@
 #include "app/copydata_filter.h"
 #include "app/single_instance.h"
 #include "app/widget.h"
+#include "buttons/input_capture.h"
+#include "buttons/input_receivers.h"
 #include "device/device_environment.h"
 
 #include <QApplication>
@@ -51,6 +53,9 @@ int main(int argc, char *argv[])
     auto window = std::make_unique<Widget>();
     devices.attach(window.get());
 
+    InputCapture capture;
+    registerInputReceivers(capture, window.get());
+
     CopyDataFilter copyDataFilter(window.get());
     app.installNativeEventFilter(&copyDataFilter);
 
@@ -59,6 +64,7 @@ int main(int argc, char *argv[])
 
     const int result = app.exec();
 
+    capture.removeHooks();
     app.removeNativeEventFilter(&copyDataFilter);
     window.reset();
     return result;

@@ -21,7 +21,8 @@ struct HidHandle;
 // The narrow seam between the device link and the HID layer: the ten hidapi calls the link
 // makes, with hidapi's results (negative on failure). hid_enumerate and hid_free_enumeration
 // are one call here, since the link never keeps an enumeration. A vendor or product id of 0
-// matches any device. Implementations must allow the command interface to be used on one
+// matches any device. read() may give up after a bounded wait (returning 0) instead of blocking
+// for good. Implementations must allow the command interface to be used on one
 // thread while the notification interface is read on another.
 class HidBackend
 {

@@ -64,17 +64,21 @@ void Hid_Thread::listenLoop(uint index)
 
         HidHandle *h = openNotifyPath(int(index));
         if (!h) {
-            qDebug("Device removed");
-            if (m_owner)
-                m_owner->setViewEnabled(false);
+            // Stop listening before anyone can hear of the removal: a device change that
+            // follows it (the mouse plugged back) must find the window ready to check again.
             {
                 QMutexLocker l(&m_devicesLock);
                 if (int(index) < m_devices.size())
                     m_devices[int(index)].notifyPath.clear();
             }
-            QMutexLocker l(&m_workerLock);
-            listening = false;
-            m_workerActive = false;
+            {
+                QMutexLocker l(&m_workerLock);
+                listening = false;
+                m_workerActive = false;
+            }
+            qDebug("Device removed");
+            if (m_owner)
+                m_owner->setViewEnabled(false);
             return;
         }
 

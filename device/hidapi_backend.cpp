@@ -63,9 +63,12 @@ int HidapiBackend::write(HidHandle *device, const unsigned char *data, size_t le
     return hid_write(dev(device), data, length);
 }
 
+// The link reads a payload right after asking for it, so a mouse that sends nothing within a
+// second never will; a plain blocking read would then hang the GUI thread for good. The bounded
+// read returns 0, which the link takes as a failed transfer.
 int HidapiBackend::read(HidHandle *device, unsigned char *data, size_t length)
 {
-    return hid_read(dev(device), data, length);
+    return hid_read_timeout(dev(device), data, length, PayloadReadTimeoutMs);
 }
 
 int HidapiBackend::readTimeout(HidHandle *device, unsigned char *data, size_t length, int milliseconds)

@@ -6,6 +6,9 @@
 class HidapiBackend : public HidBackend
 {
 public:
+    // Longest wait of read() for one payload report.
+    static constexpr int PayloadReadTimeoutMs = 1000;
+
     HidapiBackend();
     ~HidapiBackend() override;
 

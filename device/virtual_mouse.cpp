@@ -258,7 +258,9 @@ int VirtualMouse::readTimeout(HidHandle *device, unsigned char *data, size_t len
         QDeadlineTimer deadline = milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
                                                    : QDeadlineTimer(milliseconds);
         const int wakeups = m_wakeups;
-        while (m_notifications.empty() && liveLocked(h) && wakeups == m_wakeups) {
+        // A read with a time-out learns of a removal only when the time is up; one without
+        // would otherwise never return.
+        while (m_notifications.empty() && wakeups == m_wakeups && (milliseconds >= 0 || liveLocked(h))) {
             if (!m_notified.wait(&m_lock, deadline))
                 break;
         }
@@ -338,8 +340,7 @@ void VirtualMouse::unplugLocked()
     m_notifications.clear();
     m_payload = Payload();
     m_hasReply = false;
-    // A waiting read is not woken: it fails when its time-out ends, as a listener notices a
-    // removal some time after the system announced it.
+    m_notified.wakeAll();
 }
 
 QByteArray &VirtualMouse::activeBlockLocked()

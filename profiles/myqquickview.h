@@ -118,6 +118,9 @@ public slots:
     void changeMacroFileIndex(QVariant macroIndex);
     void setMacroKey(int index, QVariant macroName);
     QVariant getMacroKey(int index);
+    // The mouse's encoding of a macro's "type,information" steps with its loop count, the
+    // terminator included; its length is the macro's encoded length.
+    QVariantList encodeMacro(QStringList macros, QVariant repeat);
     void saveGundata(QVariantList src6);
     void modifyGundata(QVariant modifyType, QVariantList src6);
     QVariantList getGunData(QVariant name);

@@ -113,7 +113,7 @@ private slots:
         QFile file(log);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
-        const QRegularExpression shape(QStringLiteral("^\\d+ (SF|GF|WO|RI|RN)(!|!? [0-9a-f]+)$"));
+        const QRegularExpression shape(QStringLiteral("^\\d+ (SF|GF|WO|RI|RN)!?( [0-9a-f]+)?$"));
         int notifications = 0;
         for (const QByteArray &l : lines) {
             if (l.isEmpty())

@@ -80,7 +80,7 @@ private slots:
         setCurrentHidBackend(&f.mouse());
 
         const QList<QByteArray> all = lines(file);
-        const QRegularExpression shape(QStringLiteral("^\\d+ (SF|GF|WO|RI|RN)(!|!? [0-9a-f]+)$"));
+        const QRegularExpression shape(QStringLiteral("^\\d+ (SF|GF|WO|RI|RN)!?( [0-9a-f]+)?$"));
         qint64 last = 0;
         for (const QByteArray &l : all) {
             QVERIFY2(shape.match(QString::fromLatin1(l)).hasMatch(), l.constData());

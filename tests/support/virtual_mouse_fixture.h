@@ -39,7 +39,8 @@ class Widget;
 //                    "cmd Failed 06", "balloon: Info: Detect Mouse!", ...)
 //   settle(ms)       runs the event loop for a while, so that queued calls arrive
 //   The destructor stops the worker at once, destroys window and link, puts hidapi and real
-//   sleeping back.
+//   sleeping back. One fixture at a time: it installs process-wide hooks (backend, pauses,
+//   message capture).
 class VirtualMouseFixture
 {
 public:

@@ -1,0 +1,48 @@
+// Button assignments of the current profile: the pages read them entry by entry and write and
+// send all sixteen at once.
+#include "profiles/myqquickview.h"
+
+#include "buttons/key_matrix.h"
+#include "device/hid_thread.h"
+
+#include <QSettings>
+
+QVariantList myQQuickView::getKeydefine(QVariant matrixId)
+{
+    // Only the two models of the device table have this button layout.
+    const int device = hidThread ? hidThread->curDevice() : 0;
+    if (device != 0 && device != 1)
+        return {};
+    QSettings *settings = currentSettings();
+    if (!settings)
+        return {};
+    QVariantList entry;
+    const QVariantList stored =
+        settings->value(QStringLiteral("keydefine_J2/") + QString::number(matrixId.toInt())).toList();
+    for (const QVariant &byte : stored)
+        entry.append(byte.toInt());
+    return entry;
+}
+
+void myQQuickView::ui_07H_SetKeyMatrix(QVariantList src64)
+{
+    // A short matrix would overwrite stored buttons with made-up values: take none of it.
+    if (src64.size() < KeyMatrix::EntryCount * 4)
+        return;
+    std::array<int, KeyMatrix::EntryCount * 4> entries{};
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        entries[i] = src64[int(i)].toInt();
+
+    if (QSettings *settings = currentSettings()) {
+        for (int i = 0; i < KeyMatrix::EntryCount; ++i) {
+            QVariantList entry;
+            for (int b = 0; b < 4; ++b)
+                entry.append(entries[std::size_t(i * 4 + b)]);
+            settings->setValue(QStringLiteral("keydefine_J2/") + QString::number(i), entry);
+        }
+    }
+
+    std::array<std::uint8_t, KeyMatrix::PayloadSize> payload = KeyMatrix::payload(entries);
+    if (hidThread)
+        hidThread->hid_07H_SetKeyMatrix(payload.data(), 0);
+}

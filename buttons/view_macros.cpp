@@ -1,0 +1,213 @@
+// Macro files, the button-to-macro map of the profiles and sending macros to the mouse.
+#include "profiles/myqquickview.h"
+
+#include "buttons/macro_encoding.h"
+#include "buttons/macro_files.h"
+#include "buttons/key_matrix.h"
+#include "device/hid_thread.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+#include <algorithm>
+
+namespace {
+
+// Profiles 1 to 6 are the ones the pages use; the macro map is kept consistent over them.
+constexpr int PageProfiles = 6;
+
+// The file of a macro name, or an empty path for a name that cannot be one.
+QString existingMacroFile(const QVariant &name)
+{
+    const QString text = name.toString();
+    if (!MacroFiles::isValidName(text))
+        return QString();
+    const QString path = MacroFiles::pathFor(text);
+    return QFile::exists(path) ? path : QString();
+}
+
+} // namespace
+
+QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
+{
+    const QString text = name.toString();
+    if (!MacroFiles::isValidName(text))
+        return false;
+    QDir().mkpath(QStringLiteral("./modules/macro"));
+    QSettings file(MacroFiles::pathFor(text), QSettings::IniFormat);
+    file.beginGroup(QStringLiteral("config"));
+    file.setValue(QStringLiteral("index"), macroIndex.toUInt());
+    file.setValue(QStringLiteral("total"), 0);
+    file.setValue(QStringLiteral("repeat"), 1);
+    file.setValue(QStringLiteral("did"), -1);
+    file.endGroup();
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return false;
+    QSettings file(path, QSettings::IniFormat);
+    file.remove(QStringLiteral("macro"));
+    file.setValue(QStringLiteral("config/total"), int(macros.size()));
+    file.setValue(QStringLiteral("config/repeat"), repeat.toInt());
+    for (int i = 0; i < macros.size(); ++i)
+        file.setValue(QStringLiteral("macro/") + QString::number(i), macros[i]);
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+QStringList myQQuickView::loadMacroIni(QVariant name)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return {};
+    QSettings file(path, QSettings::IniFormat);
+    // A damaged count must not make us list more events than the file holds.
+    file.beginGroup(QStringLiteral("macro"));
+    const qsizetype stored = file.childKeys().size();
+    file.endGroup();
+    const qsizetype total = std::min<qsizetype>(std::max(0, file.value(QStringLiteral("config/total"), 0).toInt()), stored);
+    QStringList steps;
+    steps.reserve(total + 1);
+    for (qsizetype i = 0; i < total; ++i)
+        steps.append(file.value(QStringLiteral("macro/") + QString::number(i)).toString());
+    steps.append(file.value(QStringLiteral("config/repeat")).toString());
+    return steps;
+}
+
+QVariant myQQuickView::loadMacroType(QVariant name)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return 0;
+    return QSettings(path, QSettings::IniFormat).value(QStringLiteral("config/did")).toInt();
+}
+
+QVariant myQQuickView::loadMacroIndex(QVariant name)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return 0;
+    return QSettings(path, QSettings::IniFormat).value(QStringLiteral("config/index")).toUInt();
+}
+
+void myQQuickView::setMacroIndex(QVariant name, QVariant macroIndex)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return;
+    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("config/index"), macroIndex.toUInt());
+}
+
+QVariant myQQuickView::deleteMacroIni(QVariant name)
+{
+    const QString path = existingMacroFile(name);
+    return !path.isEmpty() && QFile::remove(path);
+}
+
+QVariant myQQuickView::modifyMacroName(QVariant oldname, QVariant newname)
+{
+    const QString oldName = oldname.toString();
+    const QString newName = newname.toString();
+    const QString oldPath = existingMacroFile(oldName);
+    if (oldPath.isEmpty() || !MacroFiles::isValidName(newName))
+        return false;
+    const QString newPath = MacroFiles::pathFor(newName);
+    // The rename would fail after the profiles already named the other macro.
+    if (QFile::exists(newPath))
+        return false;
+
+    for (int p = 0; p < PageProfiles; ++p) {
+        QSettings *profile = profileFile(p);
+        if (!profile)
+            continue;
+        profile->beginGroup(QStringLiteral("macro"));
+        const QStringList keys = profile->childKeys();
+        for (const QString &key : keys) {
+            if (profile->value(key).toString() == oldName)
+                profile->setValue(key, newName);
+        }
+        profile->endGroup();
+    }
+    return QFile::rename(oldPath, newPath);
+}
+
+QStringList myQQuickView::isMacroUse(QVariant macroName)
+{
+    const QString name = macroName.toString();
+    QStringList uses{QStringLiteral("Name")};
+    for (int p = 0; p < PageProfiles; ++p) {
+        QSettings *profile = profileFile(p);
+        if (!profile)
+            continue;
+        profile->beginGroup(QStringLiteral("macro"));
+        const QStringList keys = profile->childKeys();
+        for (const QString &key : keys) {
+            if (profile->value(key).toString() == name)
+                uses.append(key);
+        }
+        profile->endGroup();
+    }
+    return uses;
+}
+
+void myQQuickView::changeMacroFileIndex(QVariant macroIndex)
+{
+    const int deleted = macroIndex.toInt();
+    // The page renumbers the current profile itself.
+    for (int p = 0; p < 5; ++p) {
+        QSettings *profile = profileFile(p);
+        if (!profile || p == curProfile)
+            continue;
+        for (int button = 0; button < 7; ++button) {
+            const QString key = QStringLiteral("keydefine_J2/") + QString::number(button);
+            const QVariantList stored = profile->value(key).toList();
+            std::vector<int> entry;
+            for (const QVariant &byte : stored)
+                entry.push_back(byte.toInt());
+            if (entry.size() < 3 || entry[0] != KeyMatrix::MacroType)
+                continue;
+            QVariantList out;
+            for (int byte : KeyMatrix::afterMacroDeleted(entry, deleted, button))
+                out.append(byte);
+            profile->setValue(key, out);
+        }
+    }
+}
+
+void myQQuickView::setMacroKey(int index, QVariant macroName)
+{
+    if (QSettings *settings = currentSettings())
+        settings->setValue(QStringLiteral("macro/") + QString::number(index), macroName);
+}
+
+QVariant myQQuickView::getMacroKey(int index)
+{
+    QSettings *settings = currentSettings();
+    return settings ? settings->value(QStringLiteral("macro/") + QString::number(index), 0) : QVariant(0);
+}
+
+QVariant myQQuickView::sendMacroData(QVariantList macroData, QVariant macroIndex)
+{
+    std::vector<std::uint8_t> encoded;
+    encoded.reserve(std::size_t(macroData.size()));
+    for (const QVariant &byte : macroData)
+        encoded.push_back(std::uint8_t(byte.toInt()));
+    std::vector<std::uint8_t> payload = MacroEncoding::fitPayload(encoded);
+    if (hidThread)
+        hidThread->hid_08H_SetMacroKey(uchar(macroIndex.toInt() + 1), payload.data());
+    return true;
+}
+
+QVariantList myQQuickView::encodeMacro(QStringList macros, QVariant repeat)
+{
+    QVariantList bytes;
+    for (std::uint8_t byte : MacroEncoding::encode(MacroEncoding::parseSteps(macros), long(repeat.toLongLong())))
+        bytes.append(int(byte));
+    return bytes;
+}

@@ -1,0 +1,77 @@
+// Recoil presets: shared by all profiles in "./modules/gun/gunData.bin", which the installation
+// provides; nothing here creates it. Each profile remembers the preset it selected.
+#include "profiles/myqquickview.h"
+
+#include "device/hid_thread.h"
+
+#include <QFile>
+#include <QSettings>
+
+namespace {
+
+const QString presetFile = QStringLiteral("./modules/gun/gunData.bin");
+
+// "gunData/" + name, or empty for no name: "gunData/" alone would address every preset.
+QString presetKey(const QVariant &name)
+{
+    const QString text = name.toString();
+    return text.isEmpty() ? QString() : QStringLiteral("gunData/") + text;
+}
+
+} // namespace
+
+void myQQuickView::saveGundata(QVariantList src6)
+{
+    const QString key = src6.size() >= 6 ? presetKey(src6[0]) : QString();
+    if (key.isEmpty() || !QFile::exists(presetFile))
+        return;
+    QSettings(presetFile, QSettings::IniFormat).setValue(key, src6.mid(1, 5));
+}
+
+void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
+{
+    if (src6.isEmpty() || !QFile::exists(presetFile))
+        return;
+    const int type = modifyType.toInt();
+    const QString key = presetKey(src6[0]);
+    if (type == 0) {
+        if (!key.isEmpty())
+            QSettings(presetFile, QSettings::IniFormat).remove(key);
+    } else if (type == 1) {
+        // Element 6 is the old name of the preset being renamed and updated.
+        const QString oldKey = src6.size() >= 7 ? presetKey(src6[6]) : QString();
+        if (key.isEmpty() || oldKey.isEmpty())
+            return;
+        QSettings file(presetFile, QSettings::IniFormat);
+        file.remove(oldKey);
+        file.setValue(key, src6.mid(1, 5));
+    }
+}
+
+QVariantList myQQuickView::getGunData(QVariant name)
+{
+    const QString key = presetKey(name);
+    if (key.isEmpty() || !QFile::exists(presetFile))
+        return {};
+    return QSettings(presetFile, QSettings::IniFormat).value(key).toList();
+}
+
+QVariant myQQuickView::getselectGun(QVariant index)
+{
+    QSettings *settings = currentSettings();
+    if (!settings)
+        return QString();
+    return settings->value(QStringLiteral("selectGun/") + index.toString(), QString()).toString();
+}
+
+void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
+{
+    if (QSettings *settings = currentSettings())
+        settings->setValue(QStringLiteral("selectGun/") + index.toString(), xyData);
+}
+
+void myQQuickView::ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4)
+{
+    if (hidThread)
+        hidThread->hid_04H_SetGunData(par0, par1, par2, par3, par4);
+}
