@@ -7,6 +7,7 @@
 #include <QVariantList>
 
 class Hid_Thread;
+class PointerSettings;
 class QSettings;
 
 // The view that shows the pages and, at the same time, the object through which the pages
@@ -39,6 +40,9 @@ public:
     uchar *profileBlock(int index);
     // Writes every buffered setting to disk, for code that copies or reads the files directly.
     void syncSettings();
+
+    // The system pointer settings in use; the platform's own unless replaced (tests).
+    void setPointerSettings(PointerSettings *layer) { pointerLayer = layer; }
 
 public slots:
     // Core and calls into the pages.
@@ -136,4 +140,8 @@ private:
     int curProfile = 0;
     uchar profileData[6][128] = {};
     int curDid = 0;
+
+    // Sensor, lighting, pointer settings and the mouse's screen.
+    PointerSettings &pointerSettings();
+    PointerSettings *pointerLayer = nullptr;
 };

@@ -1,0 +1,85 @@
+// The operating system's pointer settings. The page values are stored per profile so that a
+// profile change re-applies them; a refused system call leaves the stored value in place.
+#include "profiles/myqquickview.h"
+
+#include "performance/pointer_settings.h"
+
+#include <QDebug>
+#include <QSettings>
+
+namespace {
+
+const QString kCursorSpeedKey = QStringLiteral("sensor/cursorSpeed_J2");
+const QString kScrollLinesKey = QStringLiteral("sensor/verticalScrollLines_J2");
+const QString kDoubleClickKey = QStringLiteral("sensor/doubleClickSpeed_J2");
+
+} // namespace
+
+PointerSettings &myQQuickView::pointerSettings()
+{
+    return pointerLayer ? *pointerLayer : systemPointerSettings();
+}
+
+bool myQQuickView::getAcceleration()
+{
+    int params[3] = {0, 0, 0};
+    if (!pointerSettings().getMouse(params)) {
+        qDebug() << "getAcceleration Failed";
+        return false;
+    }
+    return params[2] != 0;
+}
+
+void myQQuickView::setAcceleration(bool acceleration)
+{
+    int params[3] = {0, 0, 0};
+    if (!pointerSettings().getMouse(params)) {
+        qDebug() << "setAcceleration Failed";
+        return;
+    }
+    params[2] = acceleration ? 1 : 0;
+    if (!pointerSettings().setMouse(params))
+        qDebug() << "setAcceleration Failed";
+}
+
+uint myQQuickView::getCursorSpeed()
+{
+    QSettings *settings = currentSettings();
+    return settings ? settings->value(kCursorSpeedKey, 0).toUInt() : 0;
+}
+
+void myQQuickView::setCursorSpeed(uint cursorSpeed)
+{
+    if (QSettings *settings = currentSettings())
+        settings->setValue(kCursorSpeedKey, cursorSpeed);
+    if (!pointerSettings().setMouseSpeed(systemCursorSpeed(cursorSpeed)))
+        qDebug() << "setCursorSpeed Failed";
+}
+
+uint myQQuickView::getVerticalScrollLines()
+{
+    QSettings *settings = currentSettings();
+    return settings ? settings->value(kScrollLinesKey, 0).toUInt() : 0;
+}
+
+void myQQuickView::setVerticalScrollLines(uint lines)
+{
+    if (QSettings *settings = currentSettings())
+        settings->setValue(kScrollLinesKey, lines);
+    if (!pointerSettings().setWheelScrollLines(lines))
+        qDebug() << "setVerticalScrollLines Failed";
+}
+
+uint myQQuickView::getDoubleClickSpeed()
+{
+    QSettings *settings = currentSettings();
+    return settings ? settings->value(kDoubleClickKey, 0).toUInt() : 0;
+}
+
+void myQQuickView::setDoubleClickSpeed(uint speed)
+{
+    if (QSettings *settings = currentSettings())
+        settings->setValue(kDoubleClickKey, speed);
+    if (!pointerSettings().setDoubleClickTime(doubleClickMilliseconds(speed)))
+        qDebug() << "setDoubleClickSpeed Failed";
+}

@@ -1,0 +1,171 @@
+// Sensor settings of the bridge: DPI stages and their enabled mask, report rate, lift-off and
+// X/Y sensitivity. Values are stored in the current profile first and sent second.
+#include "profiles/myqquickview.h"
+
+#include "device/hid_thread.h"
+#include "device/link_state.h"
+#include "performance/dpi_stage_table.h"
+#include "performance/unsigned_list.h"
+#include "profiles/settings_list.h"
+
+#include <QDebug>
+#include <QSettings>
+#include <algorithm>
+
+namespace {
+
+constexpr int kXSensitivityOffset = 35;
+constexpr int kYSensitivityOffset = 36;
+
+QString dpiKey(SensorVariant variant)
+{
+    return variant == SensorVariant::Sensor3337 ? QStringLiteral("sensor/dpi_J2_3337") : QStringLiteral("sensor/dpi_J2");
+}
+
+// Stages a shorter list does not reach are unknown: 0 in the current-DPI table.
+void fillCurrentDpiTable(const QVariantList &values)
+{
+    for (int stage = 0; stage < kDpiStages; ++stage)
+        LinkState::setCurrentDpi(stage, stage < values.size() ? values[stage].toUInt() : 0u);
+}
+
+} // namespace
+
+void myQQuickView::ui_11H_SetDPISet(QVariantList src8, QVariantList valueForIndex)
+{
+    QSettings *settings = currentSettings();
+    if (!settings)
+        return;
+    const SensorVariant variant = sensorVariantForDevice(curDid);
+    settings->setValue(dpiKey(variant), valueForIndex);
+    fillCurrentDpiTable(valueForIndex);
+
+    uchar *block = profileBlock(curProfile);
+    if (!block)
+        return;
+    // Stages missing from a short list keep what the block holds.
+    const int stages = std::min<int>(src8.size(), kDpiStages);
+    for (int i = 0; i < stages; ++i) {
+        const PackedDpi packed = packDpiUnits(variant, src8[i].toUInt());
+        writeDpiStage(block, i, packed);
+        qDebug() << QString::number(kDpiFirstCopy + 2 * i, 16) << int(packed.low) << int(packed.flag);
+        qDebug() << QString::number(kDpiSecondCopy + 2 * i, 16) << int(packed.low) << int(packed.flag);
+    }
+    mouseSetProfile(curProfile);
+}
+
+void myQQuickView::ui_11H_SetDPISetTmp(QVariantList valueForIndex)
+{
+    if (QSettings *settings = currentSettings())
+        settings->setValue(dpiKey(sensorVariantForDevice(curDid)), valueForIndex);
+}
+
+QVariantList myQQuickView::ui_91H_GetDPISet()
+{
+    QSettings *settings = currentSettings();
+    if (!settings)
+        return {};
+    const QVariantList values = unsignedEntries(settingsList(settings->value(dpiKey(sensorVariantForDevice(curDid)))));
+    fillCurrentDpiTable(values);
+    return values;
+}
+
+void myQQuickView::ui_11H_SetDPISelect(QVariantList valueForIndex)
+{
+    QSettings *settings = currentSettings();
+    if (!settings)
+        return;
+    settings->setValue(QStringLiteral("sensor/dpi_Select"), valueForIndex);
+    if (uchar *block = profileBlock(curProfile)) {
+        block[kDpiSelectOffset] = dpiSelectMask(valueForIndex);
+        mouseSetProfile(curProfile);
+    }
+}
+
+QVariantList myQQuickView::ui_91H_GetDPISelect()
+{
+    QSettings *settings = currentSettings();
+    if (!settings)
+        return {};
+    return unsignedEntries(settingsList(settings->value(QStringLiteral("sensor/dpi_Select"))));
+}
+
+QVariantList myQQuickView::mouseReadDPISet()
+{
+    uchar block[128] = {};
+    if (hidThread)
+        hidThread->hid_86H_ReadProfileData(block, 0);
+
+    const SensorVariant variant = sensorVariantForDevice(curDid);
+    QVariantList stored;
+    if (QSettings *settings = currentSettings())
+        stored = settingsList(settings->value(dpiKey(variant)));
+
+    QVariantList values;
+    for (int i = 0; i < kDpiStages; ++i) {
+        std::optional<unsigned> storedDpi;
+        bool ok = false;
+        const unsigned dpi = i < stored.size() ? stored[i].toUInt(&ok) : 0;
+        if (ok)
+            storedDpi = dpi;
+        values.append(readBackDpi(variant, block[kDpiFirstCopy + 2 * i], block[kDpiFirstCopy + 2 * i + 1], storedDpi));
+    }
+    return values;
+}
+
+QVariant myQQuickView::ui_8BH_GetCurrentDPIStage()
+{
+    // Hidden in the tray, nobody looks at the stage: do not occupy the link for it.
+    if (!isVisible() || !hidThread)
+        return 0;
+    uchar stage = 0;
+    hidThread->hid_8BH_GetCurrentDPIStage(stage);
+    return int(stage);
+}
+
+void myQQuickView::mouseSetReportRate(uchar rate)
+{
+    if (QSettings *settings = currentSettings())
+        settings->setValue(QStringLiteral("sensor/reportRate_J2"), int(rate));
+    if (hidThread)
+        hidThread->hid_03H_SetReportRate(rate);
+}
+
+QVariant myQQuickView::ui_81H_GetReportRate()
+{
+    QSettings *settings = currentSettings();
+    const uint rate = settings ? settings->value(QStringLiteral("sensor/reportRate_J2"), 0).toUInt() : 0;
+    return int(uchar(rate));
+}
+
+void myQQuickView::mouseSetJMGD(uchar tmpJMGD)
+{
+    if (QSettings *settings = currentSettings())
+        settings->setValue(QStringLiteral("sensor/jmgd"), int(tmpJMGD));
+    if (hidThread)
+        hidThread->hid_0BH_SetJMGD(tmpJMGD);
+}
+
+QVariant myQQuickView::getXYSensitive(QVariant index)
+{
+    QSettings *settings = currentSettings();
+    if (!settings)
+        return 4;
+    return settings->value(QStringLiteral("XYSensitive/") + index.toString(), 4);
+}
+
+void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
+{
+    if (QSettings *settings = currentSettings())
+        settings->setValue(QStringLiteral("XYSensitive/") + index.toString(), xyData);
+}
+
+void myQQuickView::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1)
+{
+    uchar *block = profileBlock(curProfile);
+    if (!block)
+        return;
+    block[kXSensitivityOffset] = uchar(par0.toUInt());
+    block[kYSensitivityOffset] = uchar(par1.toUInt());
+    mouseSetProfile(curProfile);
+}
