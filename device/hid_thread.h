@@ -107,6 +107,10 @@ private:
     bool runWrite(const CommandFrame &frame, const uchar *payload);
     bool runRead(const CommandFrame &frame);
     void closeCommandHandle();
+    // Opens the command interface and sends the outgoing command report, then pauses.
+    bool sendCommandBlock(int pauseMs);
+    // Closes the command handle and releases the link lock; returns `ok`.
+    bool endTransaction(bool ok);
     // Byte n of the reply block; the incoming report starts with its report id.
     uchar &reply(int n) { return m_featureIn[1 + n]; }
     DeviceRecord recordAt(int index) const;

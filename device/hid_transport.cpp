@@ -62,24 +62,33 @@ void Hid_Thread::settlePause()
     }
 }
 
-bool Hid_Thread::sendCommand(int payloadLength, bool settle)
+bool Hid_Thread::sendCommandBlock(int pauseMs)
 {
-    QCoreApplication::processEvents();
-    const int reportLength = recordAt(m_curDevice).reportLength;
-    auto fail = [this] {
-        closeCommandHandle();
-        linkFree = true;
-        return false;
-    };
-
+    // Opening first tells a vanished mouse from a failed transfer before anything is scrambled.
     if (!openCommandPath(m_curDevice))
-        return fail();
+        return false;
     if (LinkState::isEncode)
         scrambleBlock(m_featureOut + 1, LinkState::SecrecyCode);
     HidHandle *h = openCommandPath(m_curDevice);
     const int sent = h ? m_hid->sendFeatureReport(h, m_featureOut, sizeof m_featureOut) : -1;
-    linkPause(10);
-    if (sent < int(sizeof m_featureOut))
+    linkPause(pauseMs);
+    return sent >= int(sizeof m_featureOut);
+}
+
+bool Hid_Thread::endTransaction(bool ok)
+{
+    closeCommandHandle();
+    linkFree = true;
+    return ok;
+}
+
+bool Hid_Thread::sendCommand(int payloadLength, bool settle)
+{
+    QCoreApplication::processEvents();
+    const int reportLength = recordAt(m_curDevice).reportLength;
+    auto fail = [this] { return endTransaction(false); };
+
+    if (!sendCommandBlock(10))
         return fail();
     if (settle)
         settlePause();
@@ -94,7 +103,7 @@ bool Hid_Thread::sendCommand(int payloadLength, bool settle)
         for (int offset = 0; offset < payloadLength; offset += chunk) {
             std::fill(report.begin(), report.end(), uchar(0));
             std::memcpy(report.data() + 1, m_payload + offset, size_t(std::min(chunk, payloadLength - offset)));
-            h = openCommandPath(m_curDevice);
+            HidHandle *h = openCommandPath(m_curDevice);
             const int written = h ? m_hid->write(h, report.data(), report.size()) : -1;
             if (written < int(report.size()))
                 return fail();
@@ -103,34 +112,21 @@ bool Hid_Thread::sendCommand(int payloadLength, bool settle)
         if (settle)
             settlePause();
     }
-    closeCommandHandle();
-    linkFree = true;
-    return true;
+    return endTransaction(true);
 }
 
 bool Hid_Thread::readCommand(int payloadLength)
 {
     const int reportLength = recordAt(m_curDevice).reportLength;
-    auto fail = [this] {
-        closeCommandHandle();
-        linkFree = true;
-        return false;
-    };
+    auto fail = [this] { return endTransaction(false); };
 
-    if (!openCommandPath(m_curDevice))
-        return fail();
-    if (LinkState::isEncode)
-        scrambleBlock(m_featureOut + 1, LinkState::SecrecyCode);
-    HidHandle *h = openCommandPath(m_curDevice);
-    const int sent = h ? m_hid->sendFeatureReport(h, m_featureOut, sizeof m_featureOut) : -1;
-    linkPause(8);
-    if (sent < int(sizeof m_featureOut))
+    if (!sendCommandBlock(8))
         return fail();
 
     // What the caller preset in the incoming report is what it gets back if the reply is unusable.
     uchar preset[sizeof m_featureIn];
     std::memcpy(preset, m_featureIn, sizeof preset);
-    h = openCommandPath(m_curDevice);
+    HidHandle *h = openCommandPath(m_curDevice);
     m_featureIn[0] = 0;
     const int got = h ? m_hid->getFeatureReport(h, m_featureIn, sizeof m_featureIn) : -1;
     if (got < int(sizeof m_featureIn)) {
@@ -140,8 +136,7 @@ bool Hid_Thread::readCommand(int payloadLength)
 
     payloadLength = std::min(payloadLength, int(sizeof m_payload));
     if (payloadLength <= 0) {
-        closeCommandHandle();
-        linkFree = true;
+        endTransaction(true);
         if (LinkState::isEncode)
             unscrambleBlock(m_featureIn + 1, LinkState::SecrecyCode);
         if (!hidChecksumMatches(m_featureIn + 1)) {
@@ -166,7 +161,5 @@ bool Hid_Thread::readCommand(int payloadLength)
             return fail();
         std::memcpy(m_payload + offset, report.data(), size_t(n));
     }
-    closeCommandHandle();
-    linkFree = true;
-    return true;
+    return endTransaction(true);
 }
