@@ -6,32 +6,7 @@ set -euo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
 out="$build/screenshots"
 mkdir -p "$out"
-for tool in Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
-done
-
-work="$(mktemp -d)"
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A private installation, so that nothing is written into the build's own runtime tree.
-cp "$build/skald-config" "$work/"
-cp -r "$build/modules" "$work/"
-[[ -f "$build/HZK16" ]] && cp "$build/HZK16" "$work/"
-
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/xvfb_session.sh" xdotool import
 
 "$work/skald-config" --simulate > "$work/log.txt" 2>&1 &
 app_pid=$!

@@ -4,30 +4,7 @@
 # Usage: tests/ui/start_in_tray.sh <build folder>
 set -euo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
-done
-
-work="$(mktemp -d)"
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-cp "$build/skald-config" "$work/"
-cp -r "$build/modules" "$work/"
-
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/xvfb_session.sh" xdotool
 
 "$work/skald-config" --simulate --tray > "$work/log.txt" 2>&1 &
 app_pid=$!
