@@ -66,6 +66,17 @@ bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options,
     return true;
 }
 
+bool appliesProfile(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLineOptions options;
+    QString error;
+    return parseCommandLine(arguments, &options, &error) && !options.showHelp && !options.showVersion
+        && options.applyProfile >= 0;
+}
+
 namespace {
 CommandLineOptions g_startupOptions;
 }

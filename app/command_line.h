@@ -19,6 +19,10 @@ struct CommandLineOptions
 // and sets `error` to a one-line message.
 bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options, QString *error);
 
+// Whether the raw arguments of main() ask to apply a profile and exit (a well-formed command
+// line with --apply-profile); usable before the application object exists.
+bool appliesProfile(int argc, char *argv[]);
+
 // The options the program was started with, set once by the entry point.
 const CommandLineOptions &startupOptions();
 void setStartupOptions(const CommandLineOptions &options);

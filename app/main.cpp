@@ -22,6 +22,14 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 
+#ifndef Q_OS_WIN
+    // Applying a profile shows nothing, so it runs on Qt's minimal platform: it then works
+    // without a display (from a login script or a remote shell) and starts sooner.
+    // QT_QPA_PLATFORM and -platform still choose.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && appliesProfile(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "minimal");
+#endif
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("skald-config"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));

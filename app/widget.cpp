@@ -1,5 +1,6 @@
 #include "app/widget.h"
 
+#include "app/command_line.h"
 #include "app/device_table.h"
 #include "app/ui_controler.h"
 #include "app/user_event.h"
@@ -47,7 +48,9 @@ Widget::Widget(QWidget *parent) : QWidget(parent)
     checkTimer.setTimerType(Qt::PreciseTimer);
     connect(&checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
-    createTrayIcon();
+    // Applying a profile from the command line shows nothing, not even the tray icon.
+    if (startupOptions().applyProfile < 0)
+        createTrayIcon();
 }
 
 Widget::~Widget()

@@ -4,6 +4,7 @@
 
 #include "buttons/key_matrix.h"
 #include "device/hid_thread.h"
+#include "profiles/settings_store.h"
 
 #include <QSettings>
 
@@ -38,7 +39,7 @@ void myQQuickView::ui_07H_SetKeyMatrix(QVariantList src64)
             QVariantList entry;
             for (int b = 0; b < 4; ++b)
                 entry.append(entries[std::size_t(i * 4 + b)]);
-            settings->setValue(QStringLiteral("keydefine_J2/") + QString::number(i), entry);
+            storeSetting(settings, QStringLiteral("keydefine_J2/") + QString::number(i), entry);
         }
     }
 

@@ -5,6 +5,7 @@
 #include "buttons/macro_files.h"
 #include "buttons/key_matrix.h"
 #include "device/hid_thread.h"
+#include "profiles/settings_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -130,7 +131,7 @@ QVariant myQQuickView::modifyMacroName(QVariant oldname, QVariant newname)
         const QStringList keys = profile->childKeys();
         for (const QString &key : keys) {
             if (profile->value(key).toString() == oldName)
-                profile->setValue(key, newName);
+                storeSetting(profile, key, newName);
         }
         profile->endGroup();
     }
@@ -176,7 +177,7 @@ void myQQuickView::changeMacroFileIndex(QVariant macroIndex)
             QVariantList out;
             for (int byte : KeyMatrix::afterMacroDeleted(entry, deleted, button))
                 out.append(byte);
-            profile->setValue(key, out);
+            storeSetting(profile, key, out);
         }
     }
 }
@@ -184,7 +185,7 @@ void myQQuickView::changeMacroFileIndex(QVariant macroIndex)
 void myQQuickView::setMacroKey(int index, QVariant macroName)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(QStringLiteral("macro/") + QString::number(index), macroName);
+        storeSetting(settings, QStringLiteral("macro/") + QString::number(index), macroName);
 }
 
 QVariant myQQuickView::getMacroKey(int index)

@@ -3,6 +3,7 @@
 #include "profiles/myqquickview.h"
 
 #include "device/hid_thread.h"
+#include "profiles/settings_store.h"
 
 #include <QFile>
 #include <QSettings>
@@ -67,7 +68,7 @@ QVariant myQQuickView::getselectGun(QVariant index)
 void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(QStringLiteral("selectGun/") + index.toString(), xyData);
+        storeSetting(settings, QStringLiteral("selectGun/") + index.toString(), xyData);
 }
 
 void myQQuickView::ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4)

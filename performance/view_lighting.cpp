@@ -5,6 +5,7 @@
 #include "performance/lighting_block.h"
 #include "performance/unsigned_list.h"
 #include "profiles/settings_list.h"
+#include "profiles/settings_store.h"
 
 #include <QSettings>
 
@@ -23,7 +24,7 @@ void myQQuickView::mouseSetRGBLedEffect(uchar effect, uchar option1, uchar optio
     QSettings *settings = currentSettings();
     if (!settings)
         return;
-    settings->setValue(QStringLiteral("color_J2/ledEffect"), configs);
+    storeSetting(settings, QStringLiteral("color_J2/ledEffect"), configs);
     if (uchar *block = profileBlock(curProfile)) {
         writeLedEffect(block, effect, option1, option2, colorR, colorG, colorB);
         mouseSetProfile(curProfile);
@@ -43,7 +44,7 @@ void myQQuickView::mouseSetDPIColor(uchar type, QVariantList src24)
     QSettings *settings = currentSettings();
     if (!settings)
         return;
-    settings->setValue(stageColourKey(type), src24);
+    storeSetting(settings, stageColourKey(type), src24);
     if (uchar *block = profileBlock(curProfile)) {
         writeStageColours(block, src24);
         mouseSetProfile(curProfile);

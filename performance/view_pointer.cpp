@@ -3,6 +3,7 @@
 #include "profiles/myqquickview.h"
 
 #include "performance/pointer_settings.h"
+#include "profiles/settings_store.h"
 
 #include <QDebug>
 #include <QSettings>
@@ -51,7 +52,7 @@ uint myQQuickView::getCursorSpeed()
 void myQQuickView::setCursorSpeed(uint cursorSpeed)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(kCursorSpeedKey, cursorSpeed);
+        storeSetting(settings, kCursorSpeedKey, cursorSpeed);
     if (!pointerSettings().setMouseSpeed(systemCursorSpeed(cursorSpeed)))
         qDebug() << "setCursorSpeed Failed";
 }
@@ -65,7 +66,7 @@ uint myQQuickView::getVerticalScrollLines()
 void myQQuickView::setVerticalScrollLines(uint lines)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(kScrollLinesKey, lines);
+        storeSetting(settings, kScrollLinesKey, lines);
     if (!pointerSettings().setWheelScrollLines(lines))
         qDebug() << "setVerticalScrollLines Failed";
 }
@@ -79,7 +80,7 @@ uint myQQuickView::getDoubleClickSpeed()
 void myQQuickView::setDoubleClickSpeed(uint speed)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(kDoubleClickKey, speed);
+        storeSetting(settings, kDoubleClickKey, speed);
     if (!pointerSettings().setDoubleClickTime(doubleClickMilliseconds(speed)))
         qDebug() << "setDoubleClickSpeed Failed";
 }

@@ -7,6 +7,7 @@
 #include "performance/dpi_stage_table.h"
 #include "performance/unsigned_list.h"
 #include "profiles/settings_list.h"
+#include "profiles/settings_store.h"
 
 #include <QDebug>
 #include <QSettings>
@@ -37,7 +38,7 @@ void myQQuickView::ui_11H_SetDPISet(QVariantList src8, QVariantList valueForInde
     if (!settings)
         return;
     const SensorVariant variant = sensorVariantForDevice(curDid);
-    settings->setValue(dpiKey(variant), valueForIndex);
+    storeSetting(settings, dpiKey(variant), valueForIndex);
     fillCurrentDpiTable(valueForIndex);
 
     uchar *block = profileBlock(curProfile);
@@ -57,7 +58,7 @@ void myQQuickView::ui_11H_SetDPISet(QVariantList src8, QVariantList valueForInde
 void myQQuickView::ui_11H_SetDPISetTmp(QVariantList valueForIndex)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(dpiKey(sensorVariantForDevice(curDid)), valueForIndex);
+        storeSetting(settings, dpiKey(sensorVariantForDevice(curDid)), valueForIndex);
 }
 
 QVariantList myQQuickView::ui_91H_GetDPISet()
@@ -75,7 +76,7 @@ void myQQuickView::ui_11H_SetDPISelect(QVariantList valueForIndex)
     QSettings *settings = currentSettings();
     if (!settings)
         return;
-    settings->setValue(QStringLiteral("sensor/dpi_Select"), valueForIndex);
+    storeSetting(settings, QStringLiteral("sensor/dpi_Select"), valueForIndex);
     if (uchar *block = profileBlock(curProfile)) {
         block[kDpiSelectOffset] = dpiSelectMask(valueForIndex);
         mouseSetProfile(curProfile);
@@ -126,7 +127,7 @@ QVariant myQQuickView::ui_8BH_GetCurrentDPIStage()
 void myQQuickView::mouseSetReportRate(uchar rate)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(QStringLiteral("sensor/reportRate_J2"), int(rate));
+        storeSetting(settings, QStringLiteral("sensor/reportRate_J2"), int(rate));
     if (hidThread)
         hidThread->hid_03H_SetReportRate(rate);
 }
@@ -141,7 +142,7 @@ QVariant myQQuickView::ui_81H_GetReportRate()
 void myQQuickView::mouseSetJMGD(uchar tmpJMGD)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(QStringLiteral("sensor/jmgd"), int(tmpJMGD));
+        storeSetting(settings, QStringLiteral("sensor/jmgd"), int(tmpJMGD));
     if (hidThread)
         hidThread->hid_0BH_SetJMGD(tmpJMGD);
 }
@@ -157,7 +158,7 @@ QVariant myQQuickView::getXYSensitive(QVariant index)
 void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
 {
     if (QSettings *settings = currentSettings())
-        settings->setValue(QStringLiteral("XYSensitive/") + index.toString(), xyData);
+        storeSetting(settings, QStringLiteral("XYSensitive/") + index.toString(), xyData);
 }
 
 void myQQuickView::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1)

@@ -3,6 +3,7 @@
 
 #include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"
+#include "profiles/settings_store.h"
 
 #include <QSettings>
 
@@ -15,7 +16,7 @@ void myQQuickView::setGlobalData(QVariant key, QVariantList tmpdata)
 {
     const QString name = key.toString();
     if (!name.isEmpty())
-        apConfig->setValue(name, tmpdata);
+        storeSetting(apConfig, name, tmpdata);
 }
 
 QVariantList myQQuickView::getGlobalData(QVariant key)

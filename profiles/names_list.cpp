@@ -3,6 +3,7 @@
 
 #include "profiles/names_list_rule.h"
 #include "profiles/settings_list.h"
+#include "profiles/settings_store.h"
 
 #include <QSettings>
 
@@ -13,9 +14,9 @@ QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
     const QString key = NamesList::keyForType(type.toUInt());
     if (!key.isEmpty()) {
         if (stored.isEmpty())
-            names.remove(key);
+            removeSetting(&names, key);
         else
-            names.setValue(key, stored);
+            storeSetting(&names, key, stored);
     }
     return true;
 }

@@ -8,6 +8,7 @@
 #include "profiles/profile_file_dialogs.h"
 #include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"
+#include "profiles/settings_store.h"
 
 #include <QDebug>
 #include <QFile>
@@ -54,7 +55,7 @@ QVariant myQQuickView::getProfile()
 
 void myQQuickView::setProfile(QVariant profileNo)
 {
-    apConfig->setValue(QLatin1String(CurrentProfile), profileNo.toUInt());
+    storeSetting(apConfig, QLatin1String(CurrentProfile), profileNo.toUInt());
 }
 
 void myQQuickView::ui_02H_SetCurrentProfile(int profile)
@@ -66,7 +67,7 @@ void myQQuickView::ui_02H_SetCurrentProfile(int profile)
     if (refuseBlockIndex("ui_02H_SetCurrentProfile", profile))
         return;
     curProfile = profile;
-    apConfig->setValue(QLatin1String(CurrentProfile), profile);
+    storeSetting(apConfig, QLatin1String(CurrentProfile), profile);
 }
 
 uchar *myQQuickView::profileBlock(int index)
@@ -80,7 +81,7 @@ void myQQuickView::mouseSetProfile(int profileID)
         return;
     uchar *block = profileData[profileID];
     ProfileBlock::markForSend(block);
-    profileSettings[profileID]->setValue(QLatin1String(ProfileData), ProfileBlock::toList(block));
+    storeSetting(profileSettings[profileID], QLatin1String(ProfileData), ProfileBlock::toList(block));
     if (hidThread) {
         // The link may scramble what it sends; the cache must stay as stored.
         uchar payload[ProfileBlock::Size];

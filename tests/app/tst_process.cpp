@@ -109,6 +109,35 @@ private slots:
         QCOMPARE(config.value(QStringLiteral("J2/profileNo")).toInt(), 2);
     }
 
+    // From a login script or a remote shell there is no display: the apply needs none, and
+    // Qt has nothing to warn about on the way.
+    void applyProfileWithoutDisplay()
+    {
+        QTemporaryDir dir;
+        QTemporaryDir runtime;
+        const QString exe = install(dir.path());
+        QProcess p;
+        p.setProcessChannelMode(QProcess::SeparateChannels);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{type}: %{message}"));
+        p.setProcessEnvironment(env);
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        p.start(exe, {QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("3")});
+        QVERIFY(p.waitForFinished(20000));
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        for (const QString &line : err.split(QLatin1Char('\n'))) {
+            QVERIFY2(!line.startsWith(QLatin1String("warning:")) && !line.startsWith(QLatin1String("critical:")),
+                     qPrintable(line));
+        }
+        QSettings config(dir.filePath(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
+        QCOMPARE(config.value(QStringLiteral("J2/profileNo")).toInt(), 3);
+    }
+
     void applyProfileWithoutMouse()
     {
         QTemporaryDir dir;

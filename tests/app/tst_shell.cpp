@@ -9,6 +9,7 @@
 #include <QQuickItem>
 #include <QSettings>
 #include <QtTest>
+#include <vector>
 
 class TestShell : public QObject
 {
@@ -82,6 +83,20 @@ private slots:
         QVERIFY(!parseCommandLine({QStringLiteral("x"), QStringLiteral("--apply-profile=a")}, &o, &error));
         QVERIFY(!parseCommandLine({QStringLiteral("x"), QStringLiteral("--simulate=1234")}, &o, &error));
         QVERIFY(!parseCommandLine({QStringLiteral("x"), QStringLiteral("--bogus")}, &o, &error));
+
+        // Before the application object exists: only a well-formed request to apply counts.
+        const auto applies = [](std::initializer_list<const char *> list) {
+            std::vector<char *> argv;
+            for (const char *a : list)
+                argv.push_back(const_cast<char *>(a));
+            return appliesProfile(int(argv.size()), argv.data());
+        };
+        QVERIFY(applies({"x", "--simulate", "--apply-profile", "3"}));
+        QVERIFY(applies({"x", "--apply-profile=0"}));
+        QVERIFY(!applies({"x"}));
+        QVERIFY(!applies({"x", "--hid-log", "--apply-profile"}));   // the log file's name
+        QVERIFY(!applies({"x", "--apply-profile", "3", "--help"}));
+        QVERIFY(!applies({"x", "-platform", "xcb", "--apply-profile", "3"}));
         QVERIFY(!error.isEmpty());
     }
 

@@ -4,7 +4,9 @@
 #include "profiles/profile_data_block.h"
 #include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"
+#include "profiles/settings_store.h"
 
+#include <QSettings>
 #include <QtTest>
 #include <cstring>
 
@@ -66,6 +68,57 @@ private slots:
         // A single stored word is one element, not a list of its characters.
         QCOMPARE(settingsList(QStringLiteral("Macro_0")), QVariantList{QStringLiteral("Macro_0")});
         QCOMPARE(settingsList(QStringLiteral("")), QVariantList{QString()});
+    }
+
+    // A value that is already in the file does not rewrite it: a rewrite would drop the
+    // hand-written comment below. Anything else does.
+    void storesOnlyWhatChanges()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.bin"));
+        const QByteArray original = "; kept while nothing changes\n[sensor]\nreportRate_J2=1\n"
+                                    "dpi_Select=1, 0, 1\nempty=\n";
+        const auto write = [&] {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(original);
+        };
+        const auto contents = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        write();
+        {
+            QSettings s(path, QSettings::IniFormat);
+            storeSetting(&s, QStringLiteral("sensor/reportRate_J2"), 1);
+            // Pages hand numbers over as doubles.
+            storeSetting(&s, QStringLiteral("sensor/dpi_Select"), QVariantList{1.0, 0.0, 1.0});
+            storeSetting(&s, QStringLiteral("sensor/empty"), QString());
+            removeSetting(&s, QStringLiteral("sensor/absent"));
+        }
+        QCOMPARE(contents(), original);
+
+        const QList<std::pair<QString, QVariant>> changes = {
+            {QStringLiteral("sensor/reportRate_J2"), 2},
+            {QStringLiteral("sensor/dpi_Select"), QVariantList{1, 0}},
+            {QStringLiteral("sensor/dpi_Select"), QVariantList{1, 1, 1}},
+            {QStringLiteral("sensor/absent"), QString()},
+        };
+        for (const auto &[key, value] : changes) {
+            write();
+            {
+                QSettings s(path, QSettings::IniFormat);
+                storeSetting(&s, key, value);
+            }
+            QVERIFY2(contents() != original, qPrintable(key));
+            QCOMPARE(settingsList(QSettings(path, QSettings::IniFormat).value(key)).size(), settingsList(value).size());
+        }
+        write();
+        {
+            QSettings s(path, QSettings::IniFormat);
+            removeSetting(&s, QStringLiteral("sensor/empty"));
+        }
+        QVERIFY(!QSettings(path, QSettings::IniFormat).contains(QStringLiteral("sensor/empty")));
     }
 
     void namesFiller()
