@@ -28,6 +28,25 @@ QString existingMacroFile(const QVariant &name)
     return QFile::exists(path) ? path : QString();
 }
 
+// Calls `visit` with every key of the "macro" group, in each profile the pages use, whose
+// stored macro is `name`; the group is open during the call.
+template<typename Visit>
+void forEachKeyNaming(const QList<QSettings *> &profiles, const QString &name, Visit visit)
+{
+    for (int p = 0; p < PageProfiles && p < profiles.size(); ++p) {
+        QSettings *profile = profiles[p];
+        if (!profile)
+            continue;
+        profile->beginGroup(QStringLiteral("macro"));
+        const QStringList keys = profile->childKeys();
+        for (const QString &key : keys) {
+            if (profile->value(key).toString() == name)
+                visit(profile, key);
+        }
+        profile->endGroup();
+    }
+}
+
 } // namespace
 
 QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
@@ -123,18 +142,9 @@ QVariant myQQuickView::modifyMacroName(QVariant oldname, QVariant newname)
     if (QFile::exists(newPath))
         return false;
 
-    for (int p = 0; p < PageProfiles; ++p) {
-        QSettings *profile = profileFile(p);
-        if (!profile)
-            continue;
-        profile->beginGroup(QStringLiteral("macro"));
-        const QStringList keys = profile->childKeys();
-        for (const QString &key : keys) {
-            if (profile->value(key).toString() == oldName)
-                storeSetting(profile, key, newName);
-        }
-        profile->endGroup();
-    }
+    forEachKeyNaming(profileSettings, oldName, [&](QSettings *profile, const QString &key) {
+        storeSetting(profile, key, newName);
+    });
     return QFile::rename(oldPath, newPath);
 }
 
@@ -142,18 +152,7 @@ QStringList myQQuickView::isMacroUse(QVariant macroName)
 {
     const QString name = macroName.toString();
     QStringList uses{QStringLiteral("Name")};
-    for (int p = 0; p < PageProfiles; ++p) {
-        QSettings *profile = profileFile(p);
-        if (!profile)
-            continue;
-        profile->beginGroup(QStringLiteral("macro"));
-        const QStringList keys = profile->childKeys();
-        for (const QString &key : keys) {
-            if (profile->value(key).toString() == name)
-                uses.append(key);
-        }
-        profile->endGroup();
-    }
+    forEachKeyNaming(profileSettings, name, [&](QSettings *, const QString &key) { uses.append(key); });
     return uses;
 }
 
