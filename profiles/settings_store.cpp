@@ -5,15 +5,23 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 
 // What a value becomes in the file: its elements as text. Numbers that came from a page as
-// doubles write the same text as the integers read back from the file.
-QStringList storedText(const QVariant &value)
+// doubles write the same text as the integers read back from the file. Nested lists, maps
+// and other values without a plain text form give nothing, and are always stored.
+std::optional<QStringList> storedText(const QVariant &value)
 {
     QStringList text;
-    for (const QVariant &element : settingsList(value))
+    for (const QVariant &element : settingsList(value)) {
+        const int type = element.typeId();
+        if (type == QMetaType::QVariantList || type == QMetaType::QStringList || type == QMetaType::QVariantMap
+            || !element.canConvert<QString>())
+            return std::nullopt;
         text << element.toString();
+    }
     return text;
 }
 
@@ -23,8 +31,11 @@ void storeSetting(QSettings *settings, const QString &key, const QVariant &value
 {
     if (!settings)
         return;
-    if (settings->contains(key) && storedText(settings->value(key)) == storedText(value))
-        return;
+    if (settings->contains(key)) {
+        const std::optional<QStringList> stored = storedText(settings->value(key));
+        if (stored && stored == storedText(value))
+            return;
+    }
     settings->setValue(key, value);
 }
 

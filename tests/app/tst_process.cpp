@@ -5,20 +5,16 @@
 #include <QProcess>
 #include <QSettings>
 #include <QtTest>
+#include <functional>
 
 // Starts the real program, as a user would, in folders of its own.
 class TestProcess : public QObject
 {
     Q_OBJECT
 
-    // A private installation: the executable with its runtime tree beside it.
     static QString install(const QString &folder)
     {
-        RuntimeTree::copyTree(QStringLiteral(SKALD_RUNTIME_DIR "/modules"), folder + QStringLiteral("/modules"));
-        const QString exe = folder + QStringLiteral("/skald-config");
-        QFile::copy(QStringLiteral(SKALD_EXECUTABLE), exe);
-        QFile(exe).setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
-        return exe;
+        return RuntimeTree::installProgram(QStringLiteral(SKALD_EXECUTABLE), folder);
     }
 
     static void start(QProcess &p, const QString &exe, const QStringList &args = {})
@@ -45,6 +41,35 @@ class TestProcess : public QObject
                 return false;
         }
         return false;
+    }
+
+    // One --apply-profile run in a private installation: exit code, stderr and the current
+    // profile it left stored (-1 when none).
+    struct Apply
+    {
+        int exitCode = -1;
+        QString err;
+        int currentProfile = -1;
+    };
+    static Apply apply(const QStringList &args, const std::function<void(QProcessEnvironment &)> &adjust = {})
+    {
+        QTemporaryDir dir;
+        const QString exe = install(dir.path());
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (adjust)
+            adjust(env);
+        p.setProcessEnvironment(env);
+        p.start(exe, args);
+        Apply run;
+        if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit)
+            return run;
+        run.exitCode = p.exitCode();
+        run.err = QString::fromLocal8Bit(p.readAllStandardError());
+        const QSettings config(dir.filePath(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
+        run.currentProfile = config.value(QStringLiteral("J2/profileNo"), -1).toInt();
+        return run;
     }
 
 private slots:
@@ -93,71 +118,43 @@ private slots:
 
     void applyProfileToTheVirtualMouse()
     {
-        QTemporaryDir dir;
-        const QString exe = install(dir.path());
-        QProcess p;
-        p.setProcessChannelMode(QProcess::SeparateChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        p.setProcessEnvironment(env);
-        p.start(exe, {QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("2")});
-        QVERIFY(p.waitForFinished(20000));
-        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), 0);
-        QVERIFY(!p.readAllStandardError().contains("skald-config:"));
-        QSettings config(dir.filePath(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
-        QCOMPARE(config.value(QStringLiteral("J2/profileNo")).toInt(), 2);
+        const Apply run = apply({QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("2")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(!run.err.contains(QStringLiteral("skald-config:")));
+        QCOMPARE(run.currentProfile, 2);
     }
 
     // From a login script or a remote shell there is no display: the apply needs none, and
     // Qt has nothing to warn about on the way.
     void applyProfileWithoutDisplay()
     {
-        QTemporaryDir dir;
         QTemporaryDir runtime;
-        const QString exe = install(dir.path());
-        QProcess p;
-        p.setProcessChannelMode(QProcess::SeparateChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-            env.remove(QString::fromLatin1(name));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{type}: %{message}"));
-        p.setProcessEnvironment(env);
         QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        p.start(exe, {QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("3")});
-        QVERIFY(p.waitForFinished(20000));
-        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
-        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), 0);
-        for (const QString &line : err.split(QLatin1Char('\n'))) {
+        const Apply run = apply({QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("3")},
+                                [&](QProcessEnvironment &env) {
+            for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                env.remove(QString::fromLatin1(name));
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+            env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{type}: %{message}"));
+        });
+        QCOMPARE(run.exitCode, 0);
+        for (const QString &line : run.err.split(QLatin1Char('\n'))) {
             QVERIFY2(!line.startsWith(QLatin1String("warning:")) && !line.startsWith(QLatin1String("critical:")),
                      qPrintable(line));
         }
-        QSettings config(dir.filePath(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
-        QCOMPARE(config.value(QStringLiteral("J2/profileNo")).toInt(), 3);
+        QCOMPARE(run.currentProfile, 3);
     }
 
     void applyProfileWithoutMouse()
     {
-        QTemporaryDir dir;
-        const QString exe = install(dir.path());
-        QProcess p;
-        p.setProcessChannelMode(QProcess::SeparateChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false;qt.*=false"));
-        p.setProcessEnvironment(env);
-        p.start(exe, {QStringLiteral("--apply-profile"), QStringLiteral("1")});
-        QVERIFY(p.waitForFinished(10000));
-        QCOMPARE(p.exitCode(), 2);
-        const QStringList lines = QString::fromUtf8(p.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-            .filter(QStringLiteral("skald-config:"));
+        const Apply run = apply({QStringLiteral("--apply-profile"), QStringLiteral("1")}, [](QProcessEnvironment &env) {
+            env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false;qt.*=false"));
+        });
+        QCOMPARE(run.exitCode, 2);
+        const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("skald-config:"));
         QCOMPARE(lines.size(), 1);
         QVERIFY(lines.at(0).contains(QStringLiteral("no mouse found")));
-        // Nothing was made current.
-        QSettings config(dir.filePath(QStringLiteral("modules/setting/apConfig.bin")), QSettings::IniFormat);
-        QVERIFY(!config.contains(QStringLiteral("J2/profileNo")) || config.value(QStringLiteral("J2/profileNo")).toInt() != 1);
+        QVERIFY(run.currentProfile != 1);   // nothing was made current
     }
 };
 

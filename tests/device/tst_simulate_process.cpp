@@ -14,14 +14,9 @@ class TestSimulateProcess : public QObject
 {
     Q_OBJECT
 
-    // The executable with its runtime tree beside it, in a folder of its own.
     static QString install(const QString &folder)
     {
-        RuntimeTree::copyTree(QStringLiteral(SKALD_RUNTIME_DIR "/modules"), folder + QStringLiteral("/modules"));
-        const QString exe = folder + QStringLiteral("/skald-config");
-        QFile::copy(QStringLiteral(SKALD_EXECUTABLE), exe);
-        QFile(exe).setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
-        return exe;
+        return RuntimeTree::installProgram(QStringLiteral(SKALD_EXECUTABLE), folder);
     }
 
     struct Output

@@ -103,6 +103,8 @@ private slots:
             {QStringLiteral("sensor/dpi_Select"), QVariantList{1, 0}},
             {QStringLiteral("sensor/dpi_Select"), QVariantList{1, 1, 1}},
             {QStringLiteral("sensor/absent"), QString()},
+            // No plain text form: always stored.
+            {QStringLiteral("sensor/empty"), QVariantMap{{QStringLiteral("a"), 1}}},
         };
         for (const auto &[key, value] : changes) {
             write();

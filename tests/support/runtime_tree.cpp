@@ -39,3 +39,12 @@ bool RuntimeTree::copyTree(const QString &from, const QString &to)
     }
     return ok;
 }
+
+QString RuntimeTree::installProgram(const QString &executable, const QString &folder)
+{
+    copyTree(QStringLiteral(SKALD_RUNTIME_DIR "/modules"), folder + QStringLiteral("/modules"));
+    const QString exe = folder + QStringLiteral("/skald-config");
+    QFile::copy(executable, exe);
+    QFile(exe).setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
+    return exe;
+}

@@ -19,6 +19,10 @@ public:
     // Copies a folder recursively; used for the runtime tree and by tests that need variants.
     static bool copyTree(const QString &from, const QString &to);
 
+    // A private installation for process tests: `executable` with the runtime tree beside it,
+    // in `folder`. Returns the copied executable's path.
+    static QString installProgram(const QString &executable, const QString &folder);
+
 private:
     QTemporaryDir m_dir;
     QString m_previous;
