@@ -76,6 +76,13 @@ unsigned readBackDpi(SensorVariant variant, unsigned char low, unsigned char fla
     return std::clamp(plain, range.minimum, range.maximum);
 }
 
+unsigned currentDpiForBytes(SensorVariant variant, unsigned char low, unsigned char flag)
+{
+    if (const std::optional<unsigned> dpi = dpiForBytes(variant, low, flag))
+        return *dpi;
+    return low * 50u + (flag ? 12800u : 0u);
+}
+
 unsigned char dpiSelectMask(const QVariantList &flags)
 {
     unsigned char mask = 0;

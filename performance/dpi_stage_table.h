@@ -49,5 +49,10 @@ std::optional<unsigned> dpiForBytes(SensorVariant variant, unsigned char low, un
 unsigned readBackDpi(SensorVariant variant, unsigned char low, unsigned char flag,
                      std::optional<unsigned> stored);
 
+// DPI of the stage that the current-DPI reply names by its packed bytes, decoded by the
+// variant's own rule (a halved 3337 stage reads back as the DPI it was packed from). Bytes that
+// fit no DPI of the range, as a failed read's zeros, give the plain sum low x 50 (+ 12800).
+unsigned currentDpiForBytes(SensorVariant variant, unsigned char low, unsigned char flag);
+
 // Bit i set when entry i, read as unsigned, is exactly 1; at most eight entries are looked at.
 unsigned char dpiSelectMask(const QVariantList &flags);

@@ -124,6 +124,14 @@ QVariant myQQuickView::ui_8BH_GetCurrentDPIStage()
     return int(stage);
 }
 
+QVariant myQQuickView::currentDPIFromReply(QVariantList reply)
+{
+    // The reply of hid_84H_GetCurrentDPI: stage, low byte, flag; a failed read gives nothing.
+    if (reply.size() < 3)
+        return 0;
+    return currentDpiForBytes(sensorVariantForDevice(curDid), uchar(reply[1].toUInt()), uchar(reply[2].toUInt()));
+}
+
 void myQQuickView::mouseSetReportRate(uchar rate)
 {
     if (QSettings *settings = currentSettings())

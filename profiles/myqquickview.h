@@ -81,6 +81,8 @@ public slots:
     void ui_11H_SetDPISet(QVariantList src8, QVariantList valueForIndex);
     void ui_11H_SetDPISelect(QVariantList valueForIndex);
     QVariant ui_8BH_GetCurrentDPIStage();
+    // The DPI of a hid_84H_GetCurrentDPI reply, decoded by the connected model's rule.
+    QVariant currentDPIFromReply(QVariantList reply);
     QVariantList ui_91H_GetDPISet();
     QVariantList ui_91H_GetDPISelect();
     QVariantList mouseReadDPISet();

@@ -104,6 +104,17 @@ private slots:
         QCOMPARE(readBackDpi(SensorVariant::Sensor3389, 200, 1, 99999u), 16000u);
     }
 
+    // The current-DPI reply names the stage by its packed bytes; zeros of a failed read stay 0.
+    void currentDpiOfTheReply()
+    {
+        QCOMPARE(currentDpiForBytes(SensorVariant::Sensor3337, 180, 1), 18000u);
+        QCOMPARE(currentDpiForBytes(SensorVariant::Sensor3337, 128, 1), 12850u);
+        QCOMPARE(currentDpiForBytes(SensorVariant::Sensor3337, 0, 1), 12800u);
+        QCOMPARE(currentDpiForBytes(SensorVariant::Sensor3389, 64, 1), 16000u);
+        QCOMPARE(currentDpiForBytes(SensorVariant::Sensor3389, 16, 0), 800u);
+        QCOMPARE(currentDpiForBytes(SensorVariant::Sensor3389, 0, 0), 0u);
+    }
+
     void selectMask()
     {
         QCOMPARE(int(dpiSelectMask({1, 0, 1, 1, 0, 0, 0, 0})), 13);
