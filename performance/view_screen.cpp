@@ -5,11 +5,9 @@
 #include "device/hid_thread.h"
 #include "performance/hzk16_font.h"
 #include "performance/picture_convert.h"
+#include "performance/picture_file_dialog.h"
 #include "performance/screen_image.h"
 #include "performance/screen_text.h"
-
-#include <QFileDialog>
-#include <QStandardPaths>
 
 namespace {
 
@@ -42,9 +40,7 @@ QVariantList myQQuickView::getPictureValue(bool isFile)
     const QString pictureKey = QStringLiteral("common/pictureData");
     if (!isFile)
         return getGlobalData(pictureKey);
-    const QString file = QFileDialog::getOpenFileName(
-        this, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
-        tr("Images (*.png *.bmp *.jpg *.tif)"));
+    const QString file = choosePictureFile(this);
     if (file.isEmpty())
         return getGlobalData(pictureKey);
     return pictureFromFile(file);
