@@ -51,9 +51,30 @@ QVariant LivePages::eval(const QString &expression)
     return v;
 }
 
+// Items a Repeater makes are not QObject children of the page: walk the item tree as well.
+static QQuickItem *findItem(QQuickItem *from, const QString &objectName)
+{
+    if (!from)
+        return nullptr;
+    if (auto *item = from->findChild<QQuickItem *>(objectName))
+        return item;
+    for (QQuickItem *child : from->childItems()) {
+        if (child->objectName() == objectName)
+            return child;
+        if (QQuickItem *item = findItem(child, objectName))
+            return item;
+    }
+    return nullptr;
+}
+
+QQuickItem *LivePages::item(const QString &objectName) const
+{
+    return findItem(root(), objectName);
+}
+
 QPoint LivePages::centreOf(const QString &objectName)
 {
-    auto *item = root() ? root()->findChild<QQuickItem *>(objectName) : nullptr;
+    QQuickItem *item = this->item(objectName);
     if (!item)
         return {-1, -1};
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();

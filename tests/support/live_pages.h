@@ -37,6 +37,9 @@ public:
     // QVariantList / QVariantMap. An error is kept among the warnings.
     QVariant eval(const QString &expression);
 
+    // An item by objectName, also among those that a Repeater made; null when there is none.
+    QQuickItem *item(const QString &objectName) const;
+
     // Scene position of the centre of an item found by objectName, or of a point that an
     // expression returns (for example "keyMenuMain.mapToItem(null, 10, 10)").
     QPoint centreOf(const QString &objectName);
