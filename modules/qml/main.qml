@@ -157,11 +157,12 @@ Item {
 
                 function refreashDPI() {
                     const values = hid.hid_84H_GetCurrentDPI()
-                    const at = i => i < values.length ? Number(values[i]) || 0 : 0
-                    const dpi = at(1) * 50 + (at(2) !== 0 ? 256 * 50 : 0)
-                    screenEditorMain.curDPISegment = at(0)
+                    const stage = values.length > 0 ? Number(values[0]) || 0 : 0
+                    // The packed bytes mean different DPIs on the two models: the bridge decodes them.
+                    const dpi = Number(ui_View.currentDPIFromReply(values))
+                    screenEditorMain.curDPISegment = stage
                     screenEditorMain.curDPIValue = dpi
-                    screenEditorMain.dpiValueTxt = "DPI" + at(0) + ":" + dpi
+                    screenEditorMain.dpiValueTxt = "DPI" + stage + ":" + dpi
                 }
 
                 function focusControl() {
@@ -367,6 +368,7 @@ Item {
                                 }
                             }
                             Button {
+                                objectName: "screenEditorButton"
                                 width: 113
                                 height: 38
                                 textValue: screenEditorMain.screenEditorLang[0]
@@ -423,6 +425,7 @@ Item {
                             }
                             onOpenColorBar: function(dpiSelect, dpiColor) {
                                 screenItem.openColorBar(dpiSelect, dpiColor)
+                                lightControlMain.showStageColor(dpiSelect, dpiColor)
                             }
                         }
 
