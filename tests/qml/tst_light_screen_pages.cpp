@@ -148,10 +148,14 @@ private slots:
         // Position 39: segment 1 at fraction 242, green with a little red.
         QCOMPARE(mouse.lighting(), hex("010a000dff00"));
 
-        // The DPI page's colour square moves the colour section under it and sends nothing.
+        // The DPI page's colour square moves the colour section under it and sends nothing;
+        // the fourth stage's place is kept inside the panel.
         const int blocks = s.f.blocks().size();
+        s.pages.eval(QStringLiteral("dpiSettingMain.openColorBar(2, \"#0000ff\")"));
+        QCOMPARE(s.pages.eval(QStringLiteral("lightControlMain.colorSectionX")).toInt(), 98);
+        QCOMPARE(s.pages.eval(QStringLiteral("lightControlMain.huePos")).toInt(), 83);
         s.pages.eval(QStringLiteral("dpiSettingMain.openColorBar(3, \"#ffff00\")"));
-        QCOMPARE(s.pages.eval(QStringLiteral("lightControlMain.colorSectionX")).toInt(), -17);
+        QCOMPARE(s.pages.eval(QStringLiteral("lightControlMain.colorSectionX")).toInt(), 0);
         QCOMPARE(s.pages.eval(QStringLiteral("lightControlMain.settingColorB")).toInt(), 0);
         QCOMPARE(s.f.blocks().size(), blocks);
         QVERIFY2(s.pages.warnings().isEmpty(), qPrintable(s.pages.warnings().join('\n')));

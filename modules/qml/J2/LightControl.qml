@@ -93,9 +93,12 @@ Panel {
     }
 
     // The DPI page opened the colour of stage `dpiSelect`: show it under that stage, send nothing.
+    // The section stays whole inside the panel, which clips it: the fourth stage's place would
+    // hide its left end (the red preset and the start of the hue bar).
     function showStageColor(dpiSelect, dpiColor) {
         const offsets = [25, 61, 98, -17, 20]
-        colorSection.x = dpiSelect >= 0 && dpiSelect < offsets.length ? offsets[dpiSelect] : 58
+        const x = dpiSelect >= 0 && dpiSelect < offsets.length ? offsets[dpiSelect] : 58
+        colorSection.x = Math.max(0, Math.min(width - colorSection.width, x))
         initPos(dpiColor)
     }
 
