@@ -74,6 +74,11 @@ for f in lighting screen-text screen-picture; do
     awk -v s="$spread" 'BEGIN { exit !(s > 0.01) }' || { echo "blank screenshot: $f"; exit 1; }
 done
 
+if grep -E "\.qml:[0-9]+" "$work/log.txt"; then
+    echo "QML warnings while using the pages"
+    exit 1
+fi
+
 # What the mouse received: the command reports (SF) with the payload reports (WO) after them.
 python3 - "$work/hid.txt" <<'EOF'
 import sys
