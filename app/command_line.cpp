@@ -77,6 +77,17 @@ bool appliesProfile(int argc, char *argv[])
         && options.applyProfile >= 0;
 }
 
+bool needsNoDisplay(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLineOptions options;
+    QString error;
+    return !parseCommandLine(arguments, &options, &error) || options.showHelp || options.showVersion
+        || options.applyProfile >= 0;
+}
+
 namespace {
 CommandLineOptions g_startupOptions;
 }

@@ -23,6 +23,10 @@ bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options,
 // line with --apply-profile); usable before the application object exists.
 bool appliesProfile(int argc, char *argv[]);
 
+// Whether the raw arguments of main() ask for nothing that needs a display: applying a
+// profile, the help or version text, or a malformed command line (which only prints an error).
+bool needsNoDisplay(int argc, char *argv[]);
+
 // The options the program was started with, set once by the entry point.
 const CommandLineOptions &startupOptions();
 void setStartupOptions(const CommandLineOptions &options);

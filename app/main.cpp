@@ -4,14 +4,17 @@
 #include "app/single_instance.h"
 #include "app/startup_probe.h"
 #include "app/widget.h"
+#include "app/working_directory.h"
 #include "buttons/input_capture.h"
 #include "buttons/input_receivers.h"
 #include "device/device_environment.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QStandardPaths>
 #include <cstdio>
 #include <memory>
 
@@ -23,10 +26,10 @@ int main(int argc, char *argv[])
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 
 #ifndef Q_OS_WIN
-    // Applying a profile shows nothing, so it runs on Qt's minimal platform: it then works
-    // without a display (from a login script or a remote shell) and starts sooner.
-    // QT_QPA_PLATFORM and -platform still choose.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && appliesProfile(argc, argv))
+    // Applying a profile, like printing the help, shows nothing, so it runs on Qt's minimal
+    // platform: it then works without a display (from a login script or a remote shell) and
+    // starts sooner. QT_QPA_PLATFORM and -platform still choose.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && needsNoDisplay(argc, argv))
         qputenv("QT_QPA_PLATFORM", "minimal");
 #endif
 
@@ -55,7 +58,18 @@ int main(int argc, char *argv[])
     if (instance.isRunning())
         return 1;
 
-    QDir::setCurrent(QApplication::applicationDirPath());
+    // Portable beside the executable, or in the user's data folder when installed read-only.
+    QString folderError;
+    const QString folder = WorkingDirectory::choose(QApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), &folderError);
+    if (folder.isEmpty() || !QDir::setCurrent(folder)) {
+        if (folderError.isEmpty())
+            folderError = QStringLiteral("cannot enter the folder %1").arg(folder);
+        std::fprintf(stderr, "skald-config: %s\n", qPrintable(folderError));
+        if (options.applyProfile < 0)
+            QMessageBox::critical(nullptr, QStringLiteral("skald-config"), folderError);
+        return 2;
+    }
 
     // Chooses the mouse the link talks to (real, virtual, logged); outlives the window.
     DeviceEnvironment devices(options);
