@@ -7,8 +7,12 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
+#include <QSvgGenerator>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -539,13 +543,101 @@ void trayIcon()
     }
 }
 
+// QSvgGenerator writes a gradient pen as a black stroke. This device hands every path it is
+// given on to a painter as fills, the outline turned into a shape, which the generator writes
+// with its gradient.
+class OutlineAsFill : public QPaintDevice, QPaintEngine
+{
+public:
+    OutlineAsFill(QPainter *target, int side) : QPaintEngine(AllFeatures), m_target(target), m_side(side) {}
+    QPaintEngine *paintEngine() const override { return const_cast<OutlineAsFill *>(this); }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void updateState(const QPaintEngineState &state) override
+    {
+        m_pen = state.pen();
+        m_brush = state.brush();
+        m_transform = state.transform();
+    }
+    void drawPath(const QPainterPath &path) override
+    {
+        m_target->save();
+        m_target->setTransform(m_transform);
+        if (m_brush.style() != Qt::NoBrush)
+            m_target->fillPath(path, m_brush);
+        if (m_pen.style() != Qt::NoPen)
+            m_target->fillPath(QPainterPathStroker(m_pen).createStroke(path), m_pen.brush());
+        m_target->restore();
+    }
+    void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
+    {
+        QPainterPath path;
+        path.addPolygon(QPolygonF(QList<QPointF>(points, points + count)));
+        if (mode != PolylineMode)
+            path.closeSubpath();
+        drawPath(path);
+    }
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: case PdmHeight: return m_side;
+        case PdmWidthMM: case PdmHeightMM: return m_side * 254 / 960;
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmNumColors: return INT_MAX;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    QPainter *m_target;
+    int m_side;
+    QPen m_pen;
+    QBrush m_brush;
+    QTransform m_transform;
+};
+
+// The program's icon in the desktop's icon theme: the emblem alone, at the theme's usual sizes
+// and as a scalable drawing, under "hicolor/<size>/apps/<id>".
+void appIcon(const QString &id)
+{
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImage img = canvas(size, size);
+        QPainter p(&img);
+        begin(p);
+        drawEmblem(p, QPointF(0, 0), size, false);
+        p.end();
+        save(img, QStringLiteral("hicolor/%1x%1/apps/%2.png").arg(size).arg(id));
+    }
+    const QString svgPath = g_out + QStringLiteral("/hicolor/scalable/apps/") + id + QStringLiteral(".svg");
+    QDir().mkpath(QFileInfo(svgPath).path());
+    QSvgGenerator svg;
+    svg.setFileName(svgPath);
+    svg.setSize(QSize(100, 100));
+    svg.setViewBox(QRect(0, 0, 100, 100));
+    svg.setTitle(id);
+    QPainter out(&svg);
+    out.setRenderHint(QPainter::Antialiasing);
+    OutlineAsFill device(&out, 100);
+    QPainter p(&device);
+    drawEmblem(p, QPointF(0, 0), 100, false);
+    p.end();
+    out.end();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: make_skin <modules/img folder> [tray folder]\n");
+        std::fprintf(stderr, "usage: make_skin <modules/img folder> [tray folder [icon folder]]\n");
         return 2;
     }
     g_out = QString::fromLocal8Bit(argv[1]);
@@ -559,6 +651,10 @@ int main(int argc, char *argv[])
     if (argc > 2) {
         g_out = QString::fromLocal8Bit(argv[2]);
         trayIcon();
+    }
+    if (argc > 3) {
+        g_out = QString::fromLocal8Bit(argv[3]);
+        appIcon(QStringLiteral("example.morvant.SkaldConfig"));
     }
     return 0;
 }

@@ -1,0 +1,44 @@
+# Where an installed program and its desktop integration go, and the Debian package built from
+# that installation (scripts/build-deb.sh). The shipped tree's rules are in modules/.
+set(SKALD_APP_ID example.morvant.SkaldConfig)
+set(SKALD_UDEV_RULES_DIR lib/udev/rules.d CACHE STRING "Folder of udev rules, relative to the prefix")
+
+install(TARGETS skald-config RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/70-skald-mouse.rules DESTINATION ${SKALD_UDEV_RULES_DIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${SKALD_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${SKALD_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Debian wants its changelog compressed without a time stamp, so that rebuilding is reproducible.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${CMAKE_BINARY_DIR}/changelog.Debian @ONLY)
+find_program(SKALD_GZIP gzip REQUIRED)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.Debian.gz
+    COMMAND ${SKALD_GZIP} -9 -n -f -k ${CMAKE_BINARY_DIR}/changelog.Debian
+    DEPENDS ${CMAKE_BINARY_DIR}/changelog.Debian)
+add_custom_target(skald_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME skald-config)
+set(CPACK_PACKAGE_VENDOR "skald-config developers")
+set(CPACK_PACKAGE_CONTACT "skald-config developers <skald-config@morvant.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration utility of the Skald Q410 gaming mouse")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+"configuration utility of the Skald Q410 gaming mouse
+ Sets the button assignments, keyboard macros, eight DPI stages, report rate,
+ lift-off height, sensitivity, RGB lighting and the small screen of the mouse,
+ and keeps six named profiles in the user's data folder, sent to the mouse's
+ on-board memory on demand. A udev rule lets the user at the seat reach the
+ mouse without root.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.morvant.example/skald)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so dpkg-shlibdeps cannot see them: the pages' QML module.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qml6-module-qtquick")
+include(CPack)
