@@ -10,28 +10,31 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/${SKALD_APP_ID}.metainfo.xml DESTINATION
 install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# Debian wants its changelog compressed without a time stamp, so that rebuilding is reproducible.
+# Debian wants its changelog and manual page compressed without a time stamp, so that
+# rebuilding is reproducible.
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${CMAKE_BINARY_DIR}/changelog.Debian @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/skald-config.1 ${CMAKE_BINARY_DIR}/skald-config.1 COPYONLY)
 find_program(SKALD_GZIP gzip REQUIRED)
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.Debian.gz
-    COMMAND ${SKALD_GZIP} -9 -n -f -k ${CMAKE_BINARY_DIR}/changelog.Debian
-    DEPENDS ${CMAKE_BINARY_DIR}/changelog.Debian)
-add_custom_target(skald_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.Debian.gz ${CMAKE_BINARY_DIR}/skald-config.1.gz
+    COMMAND ${SKALD_GZIP} -9 -n -f -k ${CMAKE_BINARY_DIR}/changelog.Debian ${CMAKE_BINARY_DIR}/skald-config.1
+    DEPENDS ${CMAKE_BINARY_DIR}/changelog.Debian ${CMAKE_BINARY_DIR}/skald-config.1)
+add_custom_target(skald_compressed_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.Debian.gz ${CMAKE_BINARY_DIR}/skald-config.1.gz)
 install(FILES ${CMAKE_BINARY_DIR}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_BINARY_DIR}/skald-config.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME skald-config)
 set(CPACK_PACKAGE_VENDOR "skald-config developers")
 set(CPACK_PACKAGE_CONTACT "skald-config developers <skald-config@morvant.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration utility of the Skald Q410 gaming mouse")
+# CPack puts the summary above this as the synopsis and indents the lines itself.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"configuration utility of the Skald Q410 gaming mouse
- Sets the button assignments, keyboard macros, eight DPI stages, report rate,
- lift-off height, sensitivity, RGB lighting and the small screen of the mouse,
- and keeps six named profiles in the user's data folder, sent to the mouse's
- on-board memory on demand. A udev rule lets the user at the seat reach the
- mouse without root.")
+"Sets the button assignments, keyboard macros, eight DPI stages, report rate,
+lift-off height, sensitivity, RGB lighting and the small screen of the mouse,
+and keeps six named profiles in the user's data folder, sent to the mouse's
+on-board memory on demand. A udev rule lets the user at the seat reach the
+mouse without root.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

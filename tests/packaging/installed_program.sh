@@ -25,13 +25,14 @@ for f in usr/bin/skald-config \
          usr/share/metainfo/$id.metainfo.xml \
          usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png \
          usr/share/icons/hicolor/scalable/apps/$id.svg \
+         usr/share/man/man1/skald-config.1.gz \
          usr/share/doc/skald-config/{copyright,changelog.Debian.gz}; do
     [[ -f "$root/$f" ]] || fail "not installed: $f"
 done
 [[ -d "$root/usr/share/skald-config/modules/macro" ]] || fail "no macro folder in the shipped tree"
 [[ ! -e "$root/usr/bin/modules" ]] || fail "a tree beside the installed executable"
 # The pages and skin images are inside the executable; nothing of the sources or tests is installed.
-stray="$(cd "$root" && find . -type f \( -name '*.qml' -o -name 'tst_*' -o -name '*.png' ! -path './usr/share/icons/*' \))"
+stray="$(cd "$root" && find . -type f \( -name '.keep' -o -name '*.qml' -o -name 'tst_*' -o -name '*.png' ! -path './usr/share/icons/*' \))"
 [[ -z "$stray" ]] || fail "installed by mistake: $stray"
 grep -q 'TAG+="uaccess"' "$root/usr/lib/udev/rules.d/70-skald-mouse.rules" || fail "udev rule without uaccess"
 for product in 0007 0008; do
