@@ -46,15 +46,19 @@ bool InputCapture::installHooks()
     removeHooks();
 #ifdef Q_OS_WIN
     m_hooksInstalled = installLowLevelHooks({&hookKeyboard, &hookMouse, this});
+    m_reach = m_hooksInstalled ? Reach::Session : Reach::Nothing;
 #else
     auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
     if (!gui)
         return false;
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         m_listener = XInputCapture::open(this);
+    m_reach = Reach::Session;
     // Without X11 (or without its input extension) only the program's own windows can be heard.
-    if (!m_listener)
+    if (!m_listener) {
         m_listener = std::make_unique<AppKeyCapture>(this);
+        m_reach = Reach::OwnWindows;
+    }
     m_hooksInstalled = true;
 #endif
     return m_hooksInstalled;
@@ -68,6 +72,7 @@ void InputCapture::removeHooks()
 #endif
     m_listener.reset();
     m_hooksInstalled = false;
+    m_reach = Reach::Nothing;
 }
 
 bool InputCapture::isListening() const

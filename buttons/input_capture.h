@@ -32,6 +32,11 @@ public:
     void removeHooks();
     bool isListening() const;
 
+    // How far listening reaches: the macro recorder tells the user when keys typed in other
+    // programs cannot be heard.
+    enum class Reach { Nothing, OwnWindows, Session };
+    Reach reach() const { return m_reach; }
+
     void setKeyboardReceiver(KeyboardReceiver receiver, void *context);
     void setMouseReceiver(MouseReceiver receiver, void *context);
 
@@ -48,5 +53,6 @@ private:
     MouseReceiver m_mouse = nullptr;
     void *m_mouseContext = nullptr;
     bool m_hooksInstalled = false;
+    Reach m_reach = Reach::Nothing;
     std::unique_ptr<QObject> m_listener;   // the Linux back end in use, if any
 };

@@ -27,4 +27,6 @@ void registerInputReceivers(InputCapture &capture, Widget *window)
 {
     capture.setKeyboardReceiver(&keyboardReceiver, window);
     capture.setMouseReceiver(&mouseReceiver, window);
+    if (myQQuickView *view = window->view())
+        view->setCaptureReach(int(capture.reach()));
 }

@@ -2,6 +2,7 @@
 #include "profiles/myqquickview.h"
 
 #include "buttons/macro_encoding.h"
+#include "buttons/macro_file_check.h"
 #include "buttons/macro_files.h"
 #include "buttons/key_matrix.h"
 #include "device/hid_thread.h"
@@ -211,4 +212,31 @@ QVariantList myQQuickView::encodeMacro(QStringList macros, QVariant repeat)
     for (std::uint8_t byte : MacroEncoding::encode(MacroEncoding::parseSteps(macros), long(repeat.toLongLong())))
         bytes.append(int(byte));
     return bytes;
+}
+
+QString myQQuickView::checkMacroIni(QVariant name)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return QString();
+    QSettings file(path, QSettings::IniFormat);
+    MacroFileCheck::Content content;
+    content.readable = file.status() == QSettings::NoError;
+    content.total = file.value(QStringLiteral("config/total"));
+    content.repeat = file.value(QStringLiteral("config/repeat"));
+    // Only as many as the file can hold keys for: a damaged count is not a loop bound.
+    file.beginGroup(QStringLiteral("macro"));
+    const qsizetype stored = file.childKeys().size();
+    file.endGroup();
+    const long long total = content.total.toLongLong();
+    for (long long i = 0; i < total && i <= stored; ++i) {
+        const QString key = QStringLiteral("macro/") + QString::number(i);
+        if (file.contains(key))
+            content.events.append(file.value(key).toString());
+        else
+            ++content.missing;
+    }
+    if (total > stored + 1)
+        content.missing += int(std::min<long long>(total - stored - 1, 1000000));
+    return MacroFileCheck::damage(content);
 }

@@ -27,6 +27,8 @@ public:
     void relayKeyboard(bool isDown, int usbCode);
     void relayMouse(bool isDown, uint vornCode, uint x, uint y);
     void setProtectUI(int busyTime);
+    // 0: keys cannot be captured, 1: only in the program's own windows, 2: in the whole session.
+    void setCaptureReach(int reach) { captureReach = reach; }
 
     int currentProfile() const { return curProfile; }
     QSettings *currentSettings() const;
@@ -123,6 +125,10 @@ public slots:
     // The mouse's encoding of a macro's "type,information" steps with its loop count, the
     // terminator included; its length is the macro's encoded length.
     QVariantList encodeMacro(QStringList macros, QVariant repeat);
+    // What makes a macro's file unfit to be taken as it stands, for the user; empty when fine.
+    QString checkMacroIni(QVariant name);
+    // How far key capture reaches, as setCaptureReach was told.
+    QVariant getCaptureReach() { return captureReach; }
     void saveGundata(QVariantList src6);
     void modifyGundata(QVariant modifyType, QVariantList src6);
     QVariantList getGunData(QVariant name);
@@ -142,6 +148,7 @@ private:
     int curProfile = 0;
     uchar profileData[6][128] = {};
     int curDid = 0;
+    int captureReach = 0;
 
     // Sensor, lighting, pointer settings and the mouse's screen.
     PointerSettings &pointerSettings();
