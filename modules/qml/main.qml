@@ -358,6 +358,7 @@ Item {
                             anchors.centerIn: parent
                             spacing: 8
                             Button {
+                                objectName: "macroManagerButton"
                                 width: 113
                                 height: 38
                                 textValue: macroEditorMain.macroEditorLang[0]
