@@ -38,6 +38,16 @@ void myQQuickView::focusInEvent(QFocusEvent *event)
     event->accept();
 }
 
+bool myQQuickView::focusNextPrevChild(bool next)
+{
+    // Disabling the view for a busy period asks it to pass its focus on; the base class would
+    // take that for a Tab and move the pages' keyboard focus. The view keeps its focus instead
+    // (disabled, it receives no keys) and the pages' focus stays where the person left it.
+    if (!isEnabled())
+        return true;
+    return QQuickWidget::focusNextPrevChild(next);
+}
+
 void myQQuickView::invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args)
 {
     QQuickItem *root = rootObject();

@@ -138,6 +138,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});

@@ -147,6 +147,12 @@ private slots:
         s.pages.key(Qt::Key_Left);
         // Position 39: segment 1 at fraction 242, green with a little red.
         QCOMPARE(mouse.lighting(), hex("010a000dff00"));
+        // A busy period (the view disabled and enabled again) leaves the keyboard where it was.
+        s.view()->setFocus();
+        QVERIFY(bar->hasActiveFocus());
+        QMetaObject::invokeMethod(s.pages.root(), "setProtectUI", Q_ARG(QVariant, 50));
+        QVERIFY(s.pages.waitUntilEnabled());
+        QVERIFY2(bar->hasActiveFocus(), qPrintable(QDebug::toString(s.view()->quickWindow()->activeFocusItem())));
 
         // The DPI page's colour square moves the colour section under it and sends nothing;
         // the fourth stage's place is kept inside the panel.
