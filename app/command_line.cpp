@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options, QString *error)
 {
@@ -48,7 +49,14 @@ bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options,
             return false;
         }
     }
-    options->hidLogFile = parser.value(hidLog);
+    // The program moves to its own folder at start; a relative log path means the caller's folder.
+    if (parser.isSet(hidLog)) {
+        if (parser.value(hidLog).isEmpty()) {
+            *error = QStringLiteral("--hid-log needs a file name.");
+            return false;
+        }
+        options->hidLogFile = QFileInfo(parser.value(hidLog)).absoluteFilePath();
+    }
     options->tray = parser.isSet(tray);
     if (parser.isSet(apply)) {
         bool ok = false;

@@ -1,43 +1,15 @@
 #include "app/device_failure_watch.h"
 
-#include <QtGlobal>
+#include "device/hid_thread.h"
 
-namespace {
+DeviceFailureWatch::DeviceFailureWatch(const Hid_Thread &link) : m_link(link), m_start(link.failureCount()) {}
 
-DeviceFailureWatch *g_watch = nullptr;
-QtMessageHandler g_previous = nullptr;
-
-void watchHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+int DeviceFailureWatch::failures() const
 {
-    if (g_watch)
-        g_watch->notice(message);
-    if (g_previous)
-        g_previous(type, context, message);
+    return m_link.failureCount() - m_start;
 }
 
-} // namespace
-
-DeviceFailureWatch::DeviceFailureWatch()
+QString DeviceFailureWatch::firstFailure() const
 {
-    if (g_watch)
-        return;
-    g_watch = this;
-    g_previous = qInstallMessageHandler(watchHandler);
-}
-
-DeviceFailureWatch::~DeviceFailureWatch()
-{
-    if (g_watch != this)
-        return;
-    qInstallMessageHandler(g_previous);
-    g_watch = nullptr;
-    g_previous = nullptr;
-}
-
-void DeviceFailureWatch::notice(const QString &message)
-{
-    if (!message.startsWith(QLatin1String("cmd Failed")))
-        return;
-    if (m_failures++ == 0)
-        m_first = message;
+    return failures() > 0 ? m_link.failureAt(m_start) : QString();
 }

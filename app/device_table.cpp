@@ -1,5 +1,7 @@
 #include "app/device_table.h"
 
+#include "profiles/settings_file.h"
+
 #include <QSettings>
 
 namespace {
@@ -44,8 +46,8 @@ bool deviceTableIsEncode(const QSettings &table)
 DeviceTable loadBuiltInDeviceTable()
 {
     const QSettings table(QStringLiteral(":/DevInfo.ini"), QSettings::IniFormat);
-    const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
-    return parseDeviceTable(table, config.value(QStringLiteral("common/product_name")).toStringList());
+    const std::unique_ptr<QSettings> config = SettingsFile::openScoped(QStringLiteral("./modules/setting/apConfig.bin"));
+    return parseDeviceTable(table, config->value(QStringLiteral("common/product_name")).toStringList());
 }
 
 bool builtInDeviceTableIsEncode()

@@ -73,6 +73,8 @@ int main(int argc, char *argv[])
 
     // Chooses the mouse the link talks to (real, virtual, logged); outlives the window.
     DeviceEnvironment devices(options);
+    if (!devices.isUsable())
+        return 2;
 
     auto window = std::make_unique<Widget>();
     devices.attach(window.get());

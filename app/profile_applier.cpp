@@ -54,21 +54,29 @@ void ProfileApplier::apply()
         finish(2, QStringLiteral("the pages went away"));
         return;
     }
-    DeviceFailureWatch watch;
+    DeviceFailureWatch watch(m_window->hid());
     StartupProbe::mark("apply");
     // Every device command runs to its end inside this call.
     QMetaObject::invokeMethod(root, "applyProfile", Q_ARG(QVariant, m_profile));
     StartupProbe::mark("applied");
+    // The profile file is the reference: a setting the mouse took but the file did not keep is
+    // a failure too.
+    const bool stored = m_window->view()->syncSettings();
     if (watch.failures() > 0)
-        finish(2, QStringLiteral("the mouse did not take every setting (%1)").arg(watch.firstFailure()));
+        finish(2, QStringLiteral("the mouse did not take every setting (%1 of them failed, first %2)")
+                      .arg(watch.failures()).arg(watch.firstFailure()));
+    else if (!stored)
+        finish(2, QStringLiteral("the settings could not be stored"));
     else
         finish(0, QString());
 }
 
 void ProfileApplier::finish(int code, const QString &message)
 {
-    if (!message.isEmpty())
-        std::fprintf(stderr, "skald-config: %s; profile %d was not fully applied\n", qPrintable(message), m_profile);
+    if (!message.isEmpty()) {
+        m_message = QStringLiteral("skald-config: %1; profile %2 was not fully applied").arg(message).arg(m_profile);
+        std::fprintf(stderr, "%s\n", qPrintable(m_message));
+    }
     m_finished = true;
     m_exitCode = code;
     if (m_onFinished)

@@ -22,6 +22,8 @@ public:
     bool isFinished() const { return m_finished; }
     // 0 when every command reached the mouse, 2 otherwise.
     int exitCode() const { return m_exitCode; }
+    // The line written to stderr when the apply failed, else empty.
+    QString message() const { return m_message; }
 
     // Receives the exit status once the apply is over; ends the event loop by default.
     void setFinishedHandler(std::function<void(int)> handler) { m_onFinished = std::move(handler); }
@@ -38,5 +40,6 @@ private:
     bool m_started = false;
     bool m_finished = false;
     int m_exitCode = 0;
+    QString m_message;
     std::function<void(int)> m_onFinished;
 };

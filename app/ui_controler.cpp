@@ -2,6 +2,7 @@
 
 #include "app/widget.h"
 #include "profiles/myqquickview.h"
+#include "profiles/settings_file.h"
 
 #include <QQmlContext>
 #include <QSettings>
@@ -11,7 +12,8 @@ Ui_Controler::Ui_Controler(QObject *parent) : QObject(parent) {}
 
 QString Ui_Controler::windowTitleFor(const QString &configPath)
 {
-    const QSettings config(configPath, QSettings::IniFormat);
+    const std::unique_ptr<QSettings> file = SettingsFile::openScoped(configPath);
+    const QSettings &config = *file;
     const QString language = config.value(QStringLiteral("common/language")).toString();
     return config.value(language == QLatin1String("Portuguese") ? QStringLiteral("common/name0")
                                                                   : QStringLiteral("common/name1"))

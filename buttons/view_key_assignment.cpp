@@ -5,6 +5,7 @@
 #include "buttons/key_matrix.h"
 #include "device/hid_thread.h"
 #include "profiles/settings_store.h"
+#include "profiles/stored_value_rules.h"
 
 #include <QSettings>
 
@@ -17,12 +18,14 @@ QVariantList myQQuickView::getKeydefine(QVariant matrixId)
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    QVariantList entry;
-    const QVariantList stored =
-        settings->value(QStringLiteral("keydefine_J2/") + QString::number(matrixId.toInt())).toList();
-    for (const QVariant &byte : stored)
-        entry.append(byte.toInt());
-    return entry;
+    const QString key = QStringLiteral("keydefine_J2/") + QString::number(matrixId.toInt());
+    const StoredValues::Rule *rule = StoredValues::profileRule(key);
+    if (!rule)
+        return {};
+    // A button without a sound entry keeps what it does on a new mouse: a missing entry sent as
+    // zeros would leave it, the left button included, without any function.
+    const QVariant entry = StoredValues::fitOrDefault(*rule, settings->value(key), QVariant());
+    return entry.toList();
 }
 
 void myQQuickView::ui_07H_SetKeyMatrix(QVariantList src64)

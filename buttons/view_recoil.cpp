@@ -3,7 +3,11 @@
 #include "profiles/myqquickview.h"
 
 #include "device/hid_thread.h"
+#include "profiles/settings_file.h"
 #include "profiles/settings_store.h"
+#include "profiles/stored_value_rules.h"
+
+#include <QDebug>
 
 #include <QFile>
 #include <QSettings>
@@ -26,7 +30,7 @@ void myQQuickView::saveGundata(QVariantList src6)
     const QString key = src6.size() >= 6 ? presetKey(src6[0]) : QString();
     if (key.isEmpty() || !QFile::exists(presetFile))
         return;
-    QSettings(presetFile, QSettings::IniFormat).setValue(key, src6.mid(1, 5));
+    SettingsFile::openScoped(presetFile)->setValue(key, src6.mid(1, 5));
 }
 
 void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
@@ -37,15 +41,15 @@ void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
     const QString key = presetKey(src6[0]);
     if (type == 0) {
         if (!key.isEmpty())
-            QSettings(presetFile, QSettings::IniFormat).remove(key);
+            SettingsFile::openScoped(presetFile)->remove(key);
     } else if (type == 1) {
         // Element 6 is the old name of the preset being renamed and updated.
         const QString oldKey = src6.size() >= 7 ? presetKey(src6[6]) : QString();
         if (key.isEmpty() || oldKey.isEmpty())
             return;
-        QSettings file(presetFile, QSettings::IniFormat);
-        file.remove(oldKey);
-        file.setValue(key, src6.mid(1, 5));
+        const std::unique_ptr<QSettings> file = SettingsFile::openScoped(presetFile);
+        file->remove(oldKey);
+        file->setValue(key, src6.mid(1, 5));
     }
 }
 
@@ -54,7 +58,16 @@ QVariantList myQQuickView::getGunData(QVariant name)
     const QString key = presetKey(name);
     if (key.isEmpty() || !QFile::exists(presetFile))
         return {};
-    return QSettings(presetFile, QSettings::IniFormat).value(key).toList();
+    const QVariant stored = SettingsFile::openScoped(presetFile)->value(key);
+    if (!stored.isValid())
+        return {};
+    // A damaged preset would send its wrapped numbers to the mouse: it reads as missing.
+    bool replaced = false;
+    const QVariant value = StoredValues::fitOrDefault(*StoredValues::presetRule(), stored, QVariant(), &replaced);
+    if (replaced)
+        qDebug().noquote() << presetFile + QStringLiteral(": ") + key << StoredValues::describe(stored)
+                           << "does not fit, read as missing";
+    return value.toList();
 }
 
 QVariant myQQuickView::getselectGun(QVariant index)

@@ -10,6 +10,9 @@
 #include "device/udev_monitor.h"
 #endif
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 
 #include <cstdio>
@@ -21,7 +24,12 @@ DeviceEnvironment::DeviceEnvironment(const CommandLineOptions &options)
         m_mouse = std::make_unique<VirtualMouse>(options.simulateModel);
         backend = m_mouse.get();
     }
-    if (!options.hidLogFile.isEmpty()) {
+    if (!options.hidLogFile.isEmpty()
+        && isProgramFile(options.hidLogFile, QDir::currentPath(), QCoreApplication::applicationFilePath())) {
+        std::fprintf(stderr, "skald-config: refusing to write the HID log over %s, one of the program's own files\n",
+                     qPrintable(options.hidLogFile));
+        m_usable = false;
+    } else if (!options.hidLogFile.isEmpty()) {
         m_log = std::make_unique<HidTrafficLog>(backend, options.hidLogFile);
         if (!m_log->isOpen())
             std::fprintf(stderr, "skald-config: cannot write the HID log %s: %s\n", qPrintable(options.hidLogFile),
@@ -29,6 +37,20 @@ DeviceEnvironment::DeviceEnvironment(const CommandLineOptions &options)
         backend = m_log.get();
     }
     setCurrentHidBackend(backend);
+}
+
+bool DeviceEnvironment::isProgramFile(const QString &path, const QString &dataFolder, const QString &executable)
+{
+    const QFileInfo file(path);
+    // Through links too: the canonical names of the file, or of its folder when it is new.
+    const QString name = file.exists() ? file.canonicalFilePath()
+                                       : QFileInfo(file.absolutePath()).canonicalFilePath() + QLatin1Char('/') + file.fileName();
+    const QString data = QFileInfo(dataFolder).canonicalFilePath();
+    if (name.isEmpty() || data.isEmpty())
+        return false;
+    if (name == QFileInfo(executable).canonicalFilePath() || name == data + QStringLiteral("/HZK16"))
+        return true;
+    return name.startsWith(data + QStringLiteral("/modules/"));
 }
 
 DeviceEnvironment::~DeviceEnvironment()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 struct CommandLineOptions;
@@ -24,10 +26,19 @@ public:
     // Routes device-change notifications to the window; call once the window exists.
     void attach(Widget *window);
 
+    // False when the options cannot be followed (a HID log onto one of the program's own
+    // files); a one-line message has then been written to stderr.
+    bool isUsable() const { return m_usable; }
+
+    // Whether `path` is one of the files the program runs from or keeps its settings in: the
+    // executable, and whatever lies under modules/ or is HZK16 in `dataFolder`.
+    static bool isProgramFile(const QString &path, const QString &dataFolder, const QString &executable);
+
     VirtualMouse *virtualMouse() const { return m_mouse.get(); }
     HidBackend *backend() const;
 
 private:
+    bool m_usable = true;
     std::unique_ptr<VirtualMouse> m_mouse;
     std::unique_ptr<HidTrafficLog> m_log;
     std::unique_ptr<QObject> m_notifications;

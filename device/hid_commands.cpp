@@ -12,6 +12,7 @@ bool Hid_Thread::beginCommand(const CommandFrame &frame)
 {
     if (!acquireLink()) {
         qDebug("%s", frame.lockFailure);
+        recordFailure(frame.block[0], "link busy");
         return false;
     }
     m_featureOut[0] = 0;
@@ -30,6 +31,8 @@ bool Hid_Thread::runWrite(const CommandFrame &frame, const uchar *payload)
             std::memset(m_payload, 0, size_t(frame.payloadLength));
     }
     const bool ok = sendCommand(frame.payloadLength, frame.settle);
+    if (!ok)
+        recordFailure(frame.block[0], m_failStep);
     if (frame.pauseAfterMs > 0)
         linkPause(frame.pauseAfterMs);
     return ok;
@@ -37,7 +40,18 @@ bool Hid_Thread::runWrite(const CommandFrame &frame, const uchar *payload)
 
 bool Hid_Thread::runRead(const CommandFrame &frame)
 {
-    return readCommand(frame.payloadLength);
+    const bool ok = readCommand(frame.payloadLength);
+    if (!ok)
+        recordFailure(frame.block[0], m_failStep);
+    return ok;
+}
+
+void Hid_Thread::recordFailure(uchar code, const char *step)
+{
+    const QString text = QStringLiteral("command %1: %2 failed").arg(code, 2, 16, QLatin1Char('0')).arg(QLatin1String(step));
+    if (m_failures.size() < 256)
+        m_failures.append(text);
+    ++m_failureCount;
 }
 
 void Hid_Thread::hid_01H_SetKeyboardoption(uchar byte1)

@@ -5,6 +5,7 @@
 #include "device/hid_backend.h"
 #include "device/link_state.h"
 #include "profiles/myqquickview.h"
+#include "profiles/settings_file.h"
 
 #include <QDebug>
 #include <QSettings>
@@ -113,8 +114,8 @@ QString Hid_Thread::configValue(const QString &key, const QString &fallback) con
     // The view's own settings object sees values it has not yet written back.
     if (m_owner && m_owner->view() && m_owner->view()->appConfig())
         return m_owner->view()->appConfig()->value(key, fallback).toString();
-    const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
-    return config.value(key, fallback).toString();
+    const std::unique_ptr<QSettings> config = SettingsFile::openScoped(QStringLiteral("./modules/setting/apConfig.bin"));
+    return config->value(key, fallback).toString();
 }
 
 void Hid_Thread::swichCurDevice(uint did)

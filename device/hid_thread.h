@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMutex>
 #include <QString>
+#include <QStringList>
 #include <QThread>
 #include <QVariant>
 #include <QVariantList>
@@ -69,6 +70,12 @@ public:
     void setLinkFree(bool free);
     bool isLinkFree() const { return linkFree; }
 
+    // Commands that did not reach the mouse, counted since the link was built: the lock was not
+    // obtained, or the open, send, write or read of their transaction failed. Failure n is
+    // described as "command 06: write failed" (the first 256 are kept).
+    int failureCount() const { return m_failureCount; }
+    QString failureAt(int n) const { return n >= 0 && n < m_failures.size() ? m_failures[n] : QString(); }
+
 public slots:
     void swichCurDevice(uint did);
     void chkDeviceIsEnCode();
@@ -116,7 +123,13 @@ private:
     DeviceRecord recordAt(int index) const;
     QString configValue(const QString &key, const QString &fallback) const;
 
+    void recordFailure(uchar code, const char *step);
+
     Widget *m_owner = nullptr;
+    int m_failureCount = 0;
+    QStringList m_failures;
+    // Which step the last failed transaction stopped at.
+    const char *m_failStep = "open";
     QList<DeviceRecord> m_devices;
     int m_curDevice = 1;
     HidHandle *m_commandHandle = nullptr;

@@ -24,7 +24,7 @@ qint64 HidTrafficLog::sinceStart()
 
 HidTrafficLog::HidTrafficLog(HidBackend *inner, const QString &fileName) : m_inner(inner), m_file(fileName)
 {
-    m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text | QIODevice::Unbuffered);
+    m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text | QIODevice::Unbuffered);
 }
 
 HidTrafficLog::~HidTrafficLog() = default;

@@ -6,7 +6,7 @@
 #include <QMutex>
 
 // A backend that passes every call to another one and writes each report exchanged to a text
-// file, one line per report: "<ms> <TAG> <hex>", ms since program start (monotonic), hex in
+// file (appended to what it holds), one line per report: "<ms> <TAG> <hex>", ms since program start (monotonic), hex in
 // lower case without separators. Tags: SF hid_send_feature_report (the 9 bytes passed), GF
 // hid_get_feature_report (the buffer after the call), WO hid_write (the bytes passed), RI
 // hid_read (the bytes returned), RN hid_read_timeout (the bytes returned; only when some

@@ -65,8 +65,10 @@ void Hid_Thread::settlePause()
 bool Hid_Thread::sendCommandBlock(int pauseMs)
 {
     // Opening first tells a vanished mouse from a failed transfer before anything is scrambled.
+    m_failStep = "open";
     if (!openCommandPath(m_curDevice))
         return false;
+    m_failStep = "send";
     if (LinkState::isEncode)
         scrambleBlock(m_featureOut + 1, LinkState::SecrecyCode);
     HidHandle *h = openCommandPath(m_curDevice);
@@ -105,6 +107,7 @@ bool Hid_Thread::sendCommand(int payloadLength, bool settle)
             std::memcpy(report.data() + 1, m_payload + offset, size_t(std::min(chunk, payloadLength - offset)));
             HidHandle *h = openCommandPath(m_curDevice);
             const int written = h ? m_hid->write(h, report.data(), report.size()) : -1;
+            m_failStep = "write";
             if (written < int(report.size()))
                 return fail();
             linkPause(8);
@@ -130,6 +133,7 @@ bool Hid_Thread::readCommand(int payloadLength)
     m_featureIn[0] = 0;
     const int got = h ? m_hid->getFeatureReport(h, m_featureIn, sizeof m_featureIn) : -1;
     if (got < int(sizeof m_featureIn)) {
+        m_failStep = "reply";
         std::memcpy(m_featureIn, preset, sizeof preset);
         return fail();
     }
@@ -141,6 +145,7 @@ bool Hid_Thread::readCommand(int payloadLength)
             unscrambleBlock(m_featureIn + 1, LinkState::SecrecyCode);
         if (!hidChecksumMatches(m_featureIn + 1)) {
             qDebug("reply checksum wrong");
+            m_failStep = "reply checksum";
             std::memcpy(m_featureIn, preset, sizeof preset);
             return false;
         }
@@ -157,6 +162,7 @@ bool Hid_Thread::readCommand(int payloadLength)
         const int n = std::min(chunk, payloadLength - offset);
         // hidapi hands the data over without the report id.
         const int got = h ? m_hid->read(h, report.data(), report.size()) : -1;
+        m_failStep = "read";
         if (got < n)
             return fail();
         std::memcpy(m_payload + offset, report.data(), size_t(n));

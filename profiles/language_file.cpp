@@ -2,6 +2,10 @@
 
 #include "device/link_state.h"
 
+#include "profiles/settings_file.h"
+#include "profiles/stored_value_rules.h"
+
+#include <QDebug>
 #include <QRegularExpression>
 #include <QSettings>
 
@@ -27,15 +31,28 @@ QString pathFor(const QString &langCode)
 
 QStringList readStrings(const QString &path, uint type)
 {
-    const QSettings file(path, QSettings::IniFormat);
+    const std::unique_ptr<QSettings> file = SettingsFile::openScoped(path);
     const QString section = sectionForType(type);
     const QString prefix = section.isEmpty() ? QString() : section + QLatin1Char('/');
-    int total = file.value(prefix + QStringLiteral("total"), 0).toInt();
-    if (total > MaxStrings)
-        total = MaxStrings;
+    // One message per list read, not per string: a damaged file can hold thousands.
+    QStringList damaged;
+    auto read = [&](const QString &key, const StoredValues::Rule &rule, const QVariant &absent) {
+        const QVariant stored = file->value(key);
+        if (!stored.isValid())
+            return absent;
+        bool replaced = false;
+        const QVariant value = StoredValues::fitOrDefault(rule, stored, QVariant(), &replaced);
+        if (replaced)
+            damaged << key;
+        return value;
+    };
+    const int total = read(prefix + QStringLiteral("total"), StoredValues::languageTotalRule(), 0).toInt();
     QStringList result;
-    for (int i = 0; i < total; ++i)
-        result.append(file.value(prefix + QString::number(i), QString()).toString());
+    for (int i = 0; i < total && i < MaxStrings; ++i)
+        result.append(read(prefix + QString::number(i), StoredValues::languageTextRule(), QString()).toString());
+    if (!damaged.isEmpty())
+        qDebug().noquote() << path + QStringLiteral(": ") + damaged.mid(0, 4).join(QStringLiteral(", "))
+                           << "do not fit, read as their defaults";
     return result;
 }
 

@@ -2,6 +2,9 @@
 
 #include "device/hid_thread.h"
 #include "profiles/profile_keys.h"
+#include "profiles/settings_file.h"
+#include "profiles/settings_mending.h"
+#include "profiles/stored_value_rules.h"
 
 #include <QFocusEvent>
 #include <QMetaObject>
@@ -12,9 +15,11 @@
 
 myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
 {
-    apConfig = new QSettings(QLatin1String(ProfileKeys::ConfigFile), QSettings::IniFormat, this);
+    apConfig = SettingsFile::open(QLatin1String(ProfileKeys::ConfigFile), this);
+    if (!SettingsMending::mend(apConfig, StoredValues::configRule).isEmpty())
+        SettingsFile::syncAndCheck(apConfig);
     for (int i = 0; i < ProfileKeys::ProfileCount; ++i)
-        profileSettings.append(new QSettings(ProfileKeys::profileFileName(i), QSettings::IniFormat, this));
+        profileSettings.append(openProfileFile(i));
     for (int i = 0; i < ProfileKeys::CachedBlockCount; ++i)
         mouseReadProfile(profileData[i], i);
 }

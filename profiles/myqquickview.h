@@ -41,7 +41,8 @@ public:
     // current profile's block and then call mouseSetProfile(currentProfile()) to store and send it.
     uchar *profileBlock(int index);
     // Writes every buffered setting to disk, for code that copies or reads the files directly.
-    void syncSettings();
+    // False when a file could not be written (each such file is reported once on stderr).
+    bool syncSettings();
 
     // The system pointer settings in use; the platform's own unless replaced (tests).
     void setPointerSettings(PointerSettings *layer) { pointerLayer = layer; }
@@ -142,7 +143,9 @@ protected:
 
 private:
     void invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});
-    void replaceProfileFile(int profile, const QString &source);
+    QSettings *openProfileFile(int index);
+    bool replaceProfileFile(int profile, const QString &source, QString *error);
+    void reportProfileFailure(const QString &text);
 
     QSettings *apConfig = nullptr;
     QList<QSettings *> profileSettings;

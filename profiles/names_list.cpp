@@ -3,13 +3,18 @@
 
 #include "profiles/names_list_rule.h"
 #include "profiles/settings_list.h"
+#include "profiles/settings_file.h"
 #include "profiles/settings_store.h"
+#include "profiles/stored_value_rules.h"
+
+#include <QDebug>
 
 #include <QSettings>
 
 QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
 {
-    QSettings names(QLatin1String(NamesList::FileName), QSettings::IniFormat);
+    const std::unique_ptr<QSettings> file = SettingsFile::openScoped(QLatin1String(NamesList::FileName));
+    QSettings &names = *file;
     const QStringList stored = NamesList::withFiller(nameList);
     const QString key = NamesList::keyForType(type.toUInt());
     if (!key.isEmpty()) {
@@ -23,7 +28,17 @@ QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
 
 QVariantList myQQuickView::getNameList(QVariant type)
 {
-    const QSettings names(QLatin1String(NamesList::FileName), QSettings::IniFormat);
     const QString key = NamesList::keyForType(type.toUInt());
-    return key.isEmpty() ? QVariantList() : settingsList(names.value(key));
+    if (key.isEmpty())
+        return {};
+    const std::unique_ptr<QSettings> names = SettingsFile::openScoped(QLatin1String(NamesList::FileName));
+    const QVariant stored = names->value(key);
+    if (!stored.isValid())
+        return {};
+    bool replaced = false;
+    const QVariant value = StoredValues::fitOrDefault(*StoredValues::namesRule(key), stored, QVariant(), &replaced);
+    if (replaced)
+        qDebug().noquote() << names->fileName() + QStringLiteral(": ") + key << StoredValues::describe(stored)
+                           << "does not fit, read as an empty list";
+    return value.toList();
 }

@@ -1,6 +1,7 @@
 #include "profiles/profile_file_dialogs.h"
 
 #include <QFileDialog>
+#include <QMessageBox>
 
 namespace {
 
@@ -14,7 +15,13 @@ QString saveDialog(QWidget *parent, const QString &caption, const QString &direc
     return QFileDialog::getSaveFileName(parent, caption, directory, filter);
 }
 
+void warningBox(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
 } // namespace
 
 ProfileFileDialogs::Function ProfileFileDialogs::open = openDialog;
 ProfileFileDialogs::Function ProfileFileDialogs::save = saveDialog;
+ProfileFileDialogs::Warning ProfileFileDialogs::warn = warningBox;

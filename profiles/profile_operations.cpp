@@ -7,14 +7,19 @@
 #include "profiles/profile_file_copy.h"
 #include "profiles/profile_file_dialogs.h"
 #include "profiles/profile_keys.h"
+#include "profiles/settings_file.h"
 #include "profiles/settings_list.h"
+#include "profiles/settings_mending.h"
 #include "profiles/settings_store.h"
+#include "profiles/stored_value_rules.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <cstring>
+#include <memory>
 
 using namespace ProfileKeys;
 
@@ -100,42 +105,68 @@ void myQQuickView::mouseReadProfile(uchar *dest, int profileID)
 QVariant myQQuickView::getData(QVariant key)
 {
     const QString name = key.toString();
-    return name.isEmpty() ? QVariant() : currentSettings()->value(name);
+    if (name.isEmpty())
+        return QVariant();
+    const QVariant stored = currentSettings()->value(name);
+    // A setting the pages send as it comes (the lift-off height) must not reach the mouse as
+    // nothing or as noise: a missing one reads as its factory value.
+    const StoredValues::Rule *rule = StoredValues::profileRule(name);
+    return rule ? StoredValues::fitOrDefault(*rule, stored, QVariant()) : stored;
 }
 
-void myQQuickView::syncSettings()
+bool myQQuickView::syncSettings()
 {
-    apConfig->sync();
+    bool ok = SettingsFile::syncAndCheck(apConfig);
     for (QSettings *s : std::as_const(profileSettings))
-        s->sync();
+        ok = SettingsFile::syncAndCheck(s) && ok;
+    return ok;
 }
 
-void myQQuickView::replaceProfileFile(int profile, const QString &source)
+QSettings *myQQuickView::openProfileFile(int index)
+{
+    const QString name = profileFileName(index);
+    QSettings *file = SettingsFile::open(name, this);
+    const std::unique_ptr<QSettings> factory = SettingsFile::openScoped(QLatin1String(DefaultsFile));
+    if (!SettingsMending::mend(file, StoredValues::profileRule, factory.get()).isEmpty()) {
+        SettingsFile::syncAndCheck(file);
+        // A file that did not parse keeps saying so; the mended one is read afresh.
+        if (file->status() == QSettings::FormatError) {
+            delete file;
+            file = SettingsFile::open(name, this);
+        }
+    }
+    return file;
+}
+
+bool myQQuickView::replaceProfileFile(int profile, const QString &source, QString *error)
 {
     // Values written just before must be on disk before any file is copied.
     syncSettings();
     const QString target = profileSettings[profile]->fileName();
     // Replacing a file by itself would delete it before the copy.
     if (ProfileFileCopy::isSameFile(target, source))
-        return;
-
+        return true;
+    if (!ProfileFileCopy::replace(target, source, error))
+        return false;
     QSettings *old = profileSettings.takeAt(profile);
-    // Settings objects on one file share Qt's cache of its content, which is re-read only when
-    // the file's size or time stamp changed; a copy of equal size made within the same clock
-    // tick would go unseen. Emptying the old object leaves an empty cache that is always re-read.
-    old->clear();
-    old->sync();
-    old->deleteLater();
+    delete old;
+    profileSettings.insert(profile, openProfileFile(profile));
+    return true;
+}
 
-    ProfileFileCopy::replace(target, source);
-    profileSettings.insert(profile, new QSettings(target, QSettings::IniFormat, this));
+void myQQuickView::reportProfileFailure(const QString &text)
+{
+    qDebug().noquote() << text;
+    ProfileFileDialogs::warn(this, QStringLiteral("Profile"), text);
 }
 
 void myQQuickView::resetProfile(int profile)
 {
     if (refuseFileIndex("resetProfile", profile))
         return;
-    replaceProfileFile(profile, QLatin1String(DefaultsFile));
+    QString error;
+    if (!replaceProfileFile(profile, QLatin1String(DefaultsFile), &error))
+        reportProfileFailure(QStringLiteral("Profile %1 could not be reset: %2. It is left as it was.").arg(profile + 1).arg(error));
 }
 
 void myQQuickView::copyProfile(int destprofile, int srcprofile)
@@ -143,7 +174,10 @@ void myQQuickView::copyProfile(int destprofile, int srcprofile)
     if (refuseFileIndex("copyProfile", destprofile) || refuseFileIndex("copyProfile", srcprofile))
         return;
     const QString source = profileSettings[srcprofile]->fileName();
-    replaceProfileFile(destprofile, source);
+    QString error;
+    if (!replaceProfileFile(destprofile, source, &error))
+        reportProfileFailure(QStringLiteral("Profile %1 could not be copied onto profile %2: %3. It is left as it was.")
+                                 .arg(srcprofile + 1).arg(destprofile + 1).arg(error));
 }
 
 bool myQQuickView::loadProfile(int profile)
@@ -153,7 +187,17 @@ bool myQQuickView::loadProfile(int profile)
     const QString chosen = ProfileFileDialogs::open(this, QStringLiteral("Open File"), desktopFolder(), profileFilter());
     if (chosen.isEmpty())
         return false;
-    replaceProfileFile(profile, chosen);
+    QString error;
+    if (!ProfileFileCopy::isReadableProfile(chosen, &error)) {
+        reportProfileFailure(QStringLiteral("%1 is not a profile: %2. Profile %3 is left as it was.")
+                                 .arg(QDir::toNativeSeparators(chosen), error).arg(profile + 1));
+        return false;
+    }
+    if (!replaceProfileFile(profile, chosen, &error)) {
+        reportProfileFailure(QStringLiteral("The profile could not be imported: %1. Profile %2 is left as it was.")
+                                 .arg(error).arg(profile + 1));
+        return false;
+    }
     return true;
 }
 
@@ -168,6 +212,7 @@ void myQQuickView::saveProfile(int profile)
     const QString source = profileFileName(profile);
     if (ProfileFileCopy::isSameFile(source, chosen))
         return;
-    QFile::remove(chosen);
-    QFile::copy(source, chosen);
+    QString error;
+    if (!ProfileFileCopy::replace(chosen, source, &error))
+        reportProfileFailure(QStringLiteral("Profile %1 could not be exported: %2.").arg(profile + 1).arg(error));
 }

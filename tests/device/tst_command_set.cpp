@@ -365,9 +365,14 @@ private slots:
         QCOMPARE(f.messages(), (QStringList{"cmd Failed 83H", "cmd Failed 84H", "cmd Failed", "cmd Failed",
                                             "cmd Failed 86h", "cmd Failed 06", "cmd Failed 03", "cmd Failed 0A",
                                             "cmd Failed"}));
+        // Every dropped command is counted for the caller, by its code.
+        QCOMPARE(link.failureCount(), 9);
+        QCOMPARE(link.failureAt(0), QStringLiteral("command 83: link busy failed"));
+        QCOMPARE(link.failureAt(5), QStringLiteral("command 06: link busy failed"));
         link.setLinkFree(true);
         link.hid_03H_SetReportRate(2);
         QCOMPARE(m.reportRate(), 2);
+        QCOMPARE(link.failureCount(), 9);
     }
 
     void unpluggedMidTransfer()

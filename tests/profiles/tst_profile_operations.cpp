@@ -1,6 +1,7 @@
 // The bridge's profile files and whole-profile operations, on a private runtime tree.
 #include "profiles/myqquickview.h"
 #include "profiles/profile_file_dialogs.h"
+#include "profiles/settings_file.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QDir>
@@ -38,6 +39,12 @@ struct DialogCall
 QString answer;
 QList<DialogCall> calls;
 
+QStringList warnings;
+void fakeWarning(QWidget *, const QString &title, const QString &text)
+{
+    warnings.append(title + QStringLiteral(": ") + text);
+}
+
 QString fakeDialog(QWidget *parent, const QString &caption, const QString &directory, const QString &filter)
 {
     calls.append({parent, caption, directory, filter});
@@ -68,6 +75,8 @@ private slots:
     {
         ProfileFileDialogs::open = fakeDialog;
         ProfileFileDialogs::save = fakeDialog;
+        ProfileFileDialogs::warn = fakeWarning;
+        warnings.clear();
         answer.clear();
         calls.clear();
     }
@@ -83,7 +92,7 @@ private slots:
             QVERIFY(!view.profileBlock(6));
             QCOMPARE(view.currentProfile(), 0);
             QCOMPARE(view.getProfile().toInt(), 0);
-            QVERIFY(!view.getData(QStringLiteral("sensor/jmgd")).isValid());
+            QCOMPARE(view.getData(QStringLiteral("sensor/jmgd")).toInt(), 2);   // factory lift-off for a missing one
             // Making the current profile current again writes nothing.
             view.ui_02H_SetCurrentProfile(0);
             view.syncSettings();
@@ -238,14 +247,13 @@ private slots:
         QVERIFY(QFile::remove(QStringLiteral("./modules/setting/pD.bin")));
         myQQuickView view;
         QCOMPARE(view.getData(QStringLiteral("sensor/jmgd")).toInt(), 2);
+        // Without defaults the reset fails: the user is told, and the profile stays whole.
+        const QByteArray before = bytesOf(profilePath(0));
         view.resetProfile(0);
-        QVERIFY(!QFile::exists(profilePath(0)));
-        QVERIFY(view.profileFile(0)->allKeys().isEmpty());
-        QVERIFY(!view.getData(QStringLiteral("sensor/jmgd")).isValid());
-        // The next write creates the file again.
-        view.currentSettings()->setValue(QStringLiteral("sensor/jmgd"), 3);
-        view.syncSettings();
-        QVERIFY(QFile::exists(profilePath(0)));
+        QCOMPARE(bytesOf(profilePath(0)), before);
+        QCOMPARE(view.getData(QStringLiteral("sensor/jmgd")).toInt(), 2);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains(QStringLiteral("could not be reset")), qPrintable(warnings[0]));
 
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("resetProfile refused")));
         view.resetProfile(10);
@@ -274,6 +282,13 @@ private slots:
         view.copyProfile(4, 4);
         QCOMPARE(bytesOf(profilePath(4)), source);
         QCOMPARE(view.profileFile(4)->value(QStringLiteral("sensor/jmgd")).toInt(), 3);
+
+        // A source that cannot be read leaves the target as it was, and says so.
+        QFile::remove(profilePath(7));
+        view.copyProfile(1, 7);
+        QCOMPARE(bytesOf(profilePath(1)), source);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0].contains(QStringLiteral("could not be copied")));
 
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("copyProfile refused")));
         view.copyProfile(1, 10);
@@ -314,6 +329,13 @@ private slots:
         view.saveProfile(0);
         QCOMPARE(bytesOf(profilePath(0)), own);
 
+        // A folder that is not there: the export fails and says so.
+        QVERIFY(warnings.isEmpty());
+        answer = tree.filePath(QStringLiteral("no/such/folder/out.pf"));
+        view.saveProfile(0);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0].contains(QStringLiteral("could not be exported")));
+
         calls.clear();
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("saveProfile refused")));
         view.saveProfile(10);
@@ -340,27 +362,32 @@ private slots:
         QVERIFY(view.loadProfile(0));
         QCOMPARE(bytesOf(profilePath(0)), bytesOf(chosen));
         QCOMPARE(view.getData(QStringLiteral("sensor/jmgd")).toInt(), 3);
-        QVERIFY(!view.getData(QStringLiteral("profile/data")).isValid());
+        QVERIFY(!view.currentSettings()->contains(QStringLiteral("profile/data")));
         checkTenFilesInOrder(view);
 
-        // Something that is not a settings file replaces the profile, which then reads as empty.
+        // Something that is not a profile is refused with a message, and changes nothing.
+        const QByteArray imported = bytesOf(profilePath(0));
         QByteArray garbage;
         quint32 x = 12345;
         for (int i = 0; i < 4096; ++i) {
             x = x * 1103515245u + 12345u;
             garbage.append(char(x >> 24));
         }
-        writeFile(chosen, garbage);
-        QVERIFY(view.loadProfile(0));
-        QCOMPARE(bytesOf(profilePath(0)), garbage);
-        for (const char *key : {"profile/data", "sensor/jmgd", "sensor/reportRate_J2", "XYSensitive/0",
-                                "keydefine_J2/0", "sensor/dpi_J2", "color_J2/ledEffect"})
-            QVERIFY(!view.getData(QString::fromLatin1(key)).isValid());
+        for (const QByteArray &content : {garbage, QByteArray(), QByteArray("[other]\nkey=1\n"),
+                                          QByteArray(SettingsFile::MaxIniSize + 1, '\n')}) {
+            warnings.clear();
+            writeFile(chosen, content);
+            QVERIFY(!view.loadProfile(0));
+            QCOMPARE(bytesOf(profilePath(0)), imported);
+            QCOMPARE(view.getData(QStringLiteral("sensor/jmgd")).toInt(), 3);
+            QCOMPARE(warnings.size(), 1);
+            QVERIFY2(warnings[0].contains(QStringLiteral("is not a profile")), qPrintable(warnings[0]));
+        }
 
         // Importing the profile's own file keeps it.
         answer = QFileInfo(profilePath(0)).absoluteFilePath();
         QVERIFY(view.loadProfile(0));
-        QCOMPARE(bytesOf(profilePath(0)), garbage);
+        QCOMPARE(bytesOf(profilePath(0)), imported);
 
         calls.clear();
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("loadProfile refused")));

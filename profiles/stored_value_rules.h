@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+// What a stored value must look like before anything is built from it: its type, its range and
+// the length of a list. A value read from a settings, profile, names, language, macro or recoil
+// file that does not fit its rule is replaced by the rule's default and never reaches a page or
+// the mouse.
+namespace StoredValues {
+
+struct Rule
+{
+    enum Kind { Number, NumberList, Text, TextList };
+    Kind kind = Number;
+    // Numbers, and every element of a number list: min..max, or one of `also`.
+    qint64 min = 0;
+    qint64 max = 0;
+    QList<qint64> also;
+    // Lists: exactly `length` elements when `length` > 0, otherwise `minLength` to `maxLength`.
+    int length = 0;
+    int minLength = 0;
+    int maxLength = 0;
+    // Texts, and every element of a text list: at most this many characters.
+    int maxTextLength = 0;
+    // Used when no valid factory value is at hand.
+    QVariant fallback;
+};
+
+// The rule of a key of a profile file ("sensor/jmgd", "keydefine_J2/3", ...), of the
+// application configuration, of the names file or of the recoil preset file; null for keys
+// that have none (those are not read as numbers or lists anywhere).
+const Rule *profileRule(const QString &key);
+const Rule *configRule(const QString &key);
+const Rule *namesRule(const QString &key);
+const Rule *presetRule();
+// A language list's "total", and each of its strings.
+const Rule &languageTotalRule();
+const Rule &languageTextRule();
+
+// The stored value made to fit `rule` (numbers as integers, lists as lists), or nothing when
+// it does not fit.
+std::optional<QVariant> fit(const Rule &rule, const QVariant &stored);
+
+// The value `stored`, or when it does not fit, the first of `factory` and the rule's fallback
+// that does. `replaced` tells which happened.
+QVariant fitOrDefault(const Rule &rule, const QVariant &stored, const QVariant &factory, bool *replaced = nullptr);
+
+// A short form of a stored value for messages; long lists and texts are cut.
+QString describe(const QVariant &stored);
+
+} // namespace StoredValues

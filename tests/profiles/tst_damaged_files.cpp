@@ -1,0 +1,138 @@
+// Damaged profile files applied to the virtual mouse: the mouse gets sound settings, the left
+// button stays the left button, and the file is mended or kept, never zeroed.
+#include "app/profile_applier.h"
+#include "app/widget.h"
+#include "device/link_state.h"
+#include "profiles/myqquickview.h"
+#include "tests/support/runtime_tree.h"
+#include "tests/support/virtual_mouse_fixture.h"
+
+#include <QFile>
+#include <QQuickItem>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray withLine(QByteArray profile, const QByteArray &section, const QByteArray &line)
+{
+    const QByteArray key = line.left(line.indexOf('=') + 1);
+    const qsizetype at = profile.indexOf("\n" + key, profile.indexOf("[" + section + "]"));
+    if (at < 0)
+        return profile + "\n[" + section + "]\n" + line + "\n";
+    const qsizetype end = profile.indexOf('\n', at + 1);
+    return profile.left(at + 1) + line + profile.mid(end);
+}
+
+// Applies profile 1 in-process as --apply-profile does; the exit status it would give.
+int applyProfile1(VirtualMouseFixture &f, QString *message = nullptr)
+{
+    Widget *w = f.widget();
+    QQuickItem *root = w->view()->rootObject();
+    if (!QTest::qWaitFor([&] { return root->property("isPowerOn").toBool(); }))
+        return -1;
+    f.mouse().clearLog();
+    int code = -1;
+    ProfileApplier applier(w, 1);
+    applier.setFinishedHandler([&](int c) { code = c; });
+    if (!applier.start() || !QTest::qWaitFor([&] { return code >= 0; }, 20000))
+        return -1;
+    if (message)
+        *message = applier.message();
+    return code;
+}
+
+} // namespace
+
+class TestDamagedFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { LinkState::deviceConnected = false; }
+
+    void damagedProfileApplied_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray factory = bytesOf(QStringLiteral(SKALD_SOURCE_DIR "/modules/setting/pD.bin"));
+        QVERIFY(!factory.isEmpty());
+        QByteArray garbage;
+        quint32 x = 99;
+        for (int i = 0; i < 8192; ++i) {
+            x = x * 1664525u + 1013904223u;
+            garbage.append(char(x >> 24));
+        }
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("truncated") << factory.left(factory.indexOf("[keydefine_J2]") + 30);
+        QTest::newRow("garbage") << garbage;
+        QTest::newRow("short key entries") << withLine(withLine(factory, "keydefine_J2", "0=1, 0"), "keydefine_J2", "3=1, 0, 244, 0, 9");
+        QTest::newRow("lift-off -5") << withLine(factory, "sensor", "jmgd=-5");
+        QTest::newRow("negative dpi") << withLine(factory, "sensor", "dpi_J2=-400, -800, -1600, -2400, -3200, -6400, -8000, -12000");
+        QTest::newRow("huge dpi") << withLine(factory, "sensor", "dpi_J2=99999999999, 800, 1600, 2400, 3200, 6400, 8000, 12000");
+        QTest::newRow("words for dpi") << withLine(factory, "sensor", "dpi_J2=a, b, c, d, e, f, g, h");
+        QTest::newRow("one dpi value") << withLine(factory, "sensor", "dpi_J2=16000");
+        QByteArray minusOne = factory;
+        for (int i = 0; i < 16; ++i)
+            minusOne = withLine(minusOne, "keydefine_J2", QByteArray::number(i) + "=-1");
+        QTest::newRow("keydefine -1") << minusOne;
+        QTest::newRow("wrong-length block") << withLine(factory, "profile", "data=1, 2, 3");
+    }
+
+    void damagedProfileApplied()
+    {
+        QFETCH(QByteArray, content);
+        RuntimeTree tree;
+        const QString file = QStringLiteral("modules/setting/p2.bin");
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(content);
+        }
+        VirtualMouseFixture f;
+        QCOMPARE(applyProfile1(f), 0);
+
+        // Every button has a real assignment, the left button first.
+        const QByteArray matrix = f.mouse().keyMatrix(0);
+        QCOMPARE(matrix.left(4), QByteArray::fromHex("0100f000"));
+        QVERIFY(!matrix.contains(QByteArray::fromHex("ffffffff")));
+        QCOMPARE(matrix.count('\0') < matrix.size() - 16, true);
+        QVERIFY(f.mouse().liftOff() == 2 || f.mouse().liftOff() == 3);
+        for (int stage = 1; stage <= 8; ++stage) {
+            const int dpi = f.mouse().stageDpi(stage);
+            QVERIFY2(dpi >= 200 && dpi <= 16000, qPrintable(QStringLiteral("stage %1: %2").arg(stage).arg(dpi)));
+        }
+        const QByteArray block = f.mouse().profileBlock(0);
+        QCOMPARE(block.mid(30, 2), QByteArray(2, 1));
+
+        // What the file now holds is what was sent, never zeros.
+        QSettings stored(file, QSettings::IniFormat);
+        const QVariantList left = stored.value(QStringLiteral("keydefine_J2/0")).toList();
+        if (!left.isEmpty())
+            QCOMPARE(left, (QVariantList{QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("240"), QStringLiteral("0")}));
+        const QVariant jmgd = stored.value(QStringLiteral("sensor/jmgd"));
+        QVERIFY(!jmgd.isValid() || jmgd.toInt() == 2 || jmgd.toInt() == 3);
+    }
+
+    // A profile whose file cannot be written: the mouse gets it, but the apply fails, because
+    // the file is the reference.
+    void unwritableProfileReported()
+    {
+        RuntimeTree tree;
+        const QString file = QStringLiteral("modules/setting/p2.bin");
+        QFile::remove(file);
+        QVERIFY(QFile::link(tree.filePath(QStringLiteral("no/such/folder/p2.bin")), file));
+        VirtualMouseFixture f;
+        QString message;
+        QCOMPARE(applyProfile1(f, &message), 2);
+        QVERIFY2(message.contains(QStringLiteral("could not be stored")), qPrintable(message));
+    }
+};
+
+QTEST_MAIN(TestDamagedFiles)
+#include "tst_damaged_files.moc"
