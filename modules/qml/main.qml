@@ -344,6 +344,7 @@ Item {
                             keyMenuMain.x = keyMatrixMain.getx(index)
                             keyMenuMain.y = keyMatrixMain.gety(index)
                             keyMenuMain.visible = true
+                            keyMenuMain.reset(keyMatrixMain.focusIndex === index)
                         }
                     }
 
@@ -614,6 +615,31 @@ Item {
                         keyMenuMain.visible = false
                         mouseMain.selectKey = -1
                     }
+                    onCancelled: {
+                        const row = mouseMain.selectKey
+                        mainIten.focusControl()
+                        keyMatrixMain.focusRow(row)
+                    }
+                    // The dialogs act on the selected button, so the selection stays.
+                    onOpenSingleKey: {
+                        const withKeyboard = keyMenuMain.activeFocus
+                        keyMenuMain.visible = false
+                        screenItem.openCentred(singleKeyMain)
+                        singleKeyMain.showUI(withKeyboard)
+                    }
+                    onOpenMacroKey: {
+                        keyMenuMain.visible = false
+                        screenItem.openCentred(macroKeyMain)
+                        macroKeyMain.showUI()
+                    }
+                    onOpenGunControl: {
+                        keyMenuMain.visible = false
+                        screenItem.openCentred(gunControlMain)
+                    }
+                }
+
+                KeyCodeString {
+                    id: _KeyCodeString
                 }
 
                 ColorBar {

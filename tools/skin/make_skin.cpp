@@ -421,31 +421,10 @@ void mouseTop()
     p.drawPath(edge.translated(0, 2));
     p.restore();
 
-    // Wheel well and wheel.
+    // Wheel well; the wheel and the DPI buttons are button pictures of their own.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor("#0a0a0b"));
-    p.drawRoundedRect(QRectF(cx - 13, 46, 26, 70), 12, 12);
-    QLinearGradient wheel(0, 50, 0, 112);
-    wheel.setColorAt(0, QColor("#3a3a3d"));
-    wheel.setColorAt(0.5, QColor("#58585c"));
-    wheel.setColorAt(1, QColor("#2a2a2c"));
-    p.setBrush(wheel);
-    p.drawRoundedRect(QRectF(cx - 8, 52, 16, 58), 7, 7);
-    p.setPen(QPen(QColor(0, 0, 0, 120), 1));
-    for (int y = 58; y < 106; y += 5)
-        p.drawLine(QPointF(cx - 6, y), QPointF(cx + 6, y));
-    p.setPen(QPen(QColor(255, 60, 60, 180), 2));
-    p.drawLine(QPointF(cx, 55), QPointF(cx, 107));
-
-    // DPI button.
-    p.setPen(QPen(QColor("#0b0b0c"), 1.5));
-    QLinearGradient dpi(0, 124, 0, 146);
-    dpi.setColorAt(0, QColor("#3b3b3f"));
-    dpi.setColorAt(1, QColor("#232325"));
-    p.setBrush(dpi);
-    p.drawRoundedRect(QRectF(cx - 9, 124, 18, 22), 5, 5);
-    p.setPen(QPen(Accent, 1.5));
-    p.drawLine(QPointF(cx - 4, 135), QPointF(cx + 4, 135));
+    p.drawRoundedRect(QRectF(cx - 13, 46, 26, 104), 12, 12);
 
     // The 96 x 39 screen, drawn at 1.1 scale.
     const QRectF screen(cx - 53, 185, 106, 43);
@@ -514,21 +493,144 @@ void mouseSide()
     }
     p.restore();
 
-    // Side buttons.
-    for (int i = 0; i < 2; ++i) {
-        const QRectF b(228 - i * 62, 128 + i * 4, 56, 22);
-        QLinearGradient g(0, b.top(), 0, b.bottom());
-        g.setColorAt(0, QColor("#4a4a4e"));
-        g.setColorAt(1, QColor("#2a2a2c"));
-        p.setBrush(g);
-        p.setPen(QPen(QColor("#0b0b0c"), 1.5));
-        p.drawRoundedRect(b, 9, 9);
-        p.setPen(QPen(QColor(255, 255, 255, 30), 1));
-        p.drawLine(b.topLeft() + QPointF(8, 3), b.topRight() + QPointF(-8, 3));
-    }
     drawEmblem(p, QPointF(314, 150), 40, true);
     p.end();
     save(img, QStringLiteral("skin1/mouse/mouseSide.png"));
+}
+
+// A button picture has the size of its view, so that the pages lay every picture at the
+// view's origin. The plain picture shows the button's own surface, the highlighted one the
+// same shape lit in red.
+void buttonPicture(const QString &name, QSize size, const QPainterPath &shape, bool flat)
+{
+    for (int lit = 0; lit < 2; ++lit) {
+        QImage img = canvas(size.width(), size.height());
+        QPainter p(&img);
+        begin(p);
+        if (lit) {
+            for (int pass = 0; pass < 4; ++pass) {
+                p.setPen(QPen(QColor(255, 40, 40, 30 + pass * 30), 10 - pass * 2.5, Qt::SolidLine, Qt::RoundCap,
+                              Qt::RoundJoin));
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(shape);
+            }
+            const QRectF r = shape.boundingRect();
+            QLinearGradient g(0, r.top(), 0, r.bottom());
+            g.setColorAt(0, QColor(255, 70, 70, 200));
+            g.setColorAt(1, QColor(150, 16, 16, 200));
+            p.setBrush(g);
+            p.setPen(QPen(Glow, 1.5));
+            p.drawPath(shape);
+        } else if (flat) {
+            p.setBrush(QColor(255, 255, 255, 10));
+            p.setPen(QPen(QColor(255, 255, 255, 26), 1));
+            p.drawPath(shape);
+        } else {
+            const QRectF r = shape.boundingRect();
+            QLinearGradient g(0, r.top(), 0, r.bottom());
+            g.setColorAt(0, QColor("#4a4a4e"));
+            g.setColorAt(1, QColor("#252527"));
+            p.setBrush(g);
+            p.setPen(QPen(QColor("#0b0b0c"), 1.5));
+            p.drawPath(shape);
+            p.setPen(QPen(QColor(255, 255, 255, 34), 1));
+            p.drawLine(QPointF(r.left() + r.width() * 0.25, r.top() + 2.5),
+                       QPointF(r.right() - r.width() * 0.25, r.top() + 2.5));
+        }
+        p.end();
+        save(img, QStringLiteral("skin1/mouse/%1%2.png").arg(name, lit ? QStringLiteral("_h") : QString()));
+    }
+}
+
+QPainterPath rounded(QRectF r, qreal radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    return path;
+}
+
+QPainterPath ellipse(QRectF r)
+{
+    QPainterPath path;
+    path.addEllipse(r);
+    return path;
+}
+
+// Buttons 0 to 8 seen from above: left, right, wheel, forward, back, DPI +, DPI -, and two
+// extra buttons beside the left button.
+void topButtons()
+{
+    const QSize size(300, 430);
+    const qreal cx = 150;
+    QPainterPath shell;
+    shell.moveTo(cx, 18);
+    shell.cubicTo(cx + 70, 16, cx + 100, 50, cx + 100, 120);
+    shell.cubicTo(cx + 100, 175, cx + 84, 205, cx + 86, 250);
+    shell.lineTo(cx - 86, 250);
+    shell.cubicTo(cx - 84, 205, cx - 100, 175, cx - 100, 120);
+    shell.cubicTo(cx - 100, 50, cx - 70, 16, cx, 18);
+    QPainterPath above;
+    above.moveTo(0, 0);
+    above.lineTo(size.width(), 0);
+    above.lineTo(size.width(), 150);
+    above.lineTo(cx + 99, 150);
+    above.cubicTo(cx + 60, 168, cx - 60, 168, cx - 99, 150);
+    above.lineTo(0, 150);
+    above.closeSubpath();
+    const QPainterPath well = rounded(QRectF(cx - 13, 46, 26, 104), 12);
+    const QPainterPath extra7 = rounded(QRectF(cx - 86, 62, 14, 26), 5);
+    const QPainterPath extra8 = rounded(QRectF(cx - 88, 94, 14, 26), 5);
+    QPainterPath leftHalf;
+    leftHalf.addRect(QRectF(0, 0, cx - 1.5, size.height()));
+    QPainterPath rightHalf;
+    rightHalf.addRect(QRectF(cx + 1.5, 0, cx, size.height()));
+    const QPainterPath buttons = shell.intersected(above).subtracted(well);
+    buttonPicture(QStringLiteral("mouseTopKey0"), size,
+                  buttons.intersected(leftHalf).subtracted(extra7.united(extra8)), true);
+    buttonPicture(QStringLiteral("mouseTopKey1"), size, buttons.intersected(rightHalf), true);
+    buttonPicture(QStringLiteral("mouseTopKey2"), size, rounded(QRectF(cx - 8, 52, 16, 56), 7), false);
+    buttonPicture(QStringLiteral("mouseTopKey3"), size, rounded(QRectF(cx - 107, 166, 11, 32), 4), false);
+    buttonPicture(QStringLiteral("mouseTopKey4"), size, rounded(QRectF(cx - 103, 204, 11, 32), 4), false);
+    buttonPicture(QStringLiteral("mouseTopKey5"), size, rounded(QRectF(cx - 8, 114, 16, 14), 4), false);
+    buttonPicture(QStringLiteral("mouseTopKey6"), size, rounded(QRectF(cx - 8, 132, 16, 14), 4), false);
+    buttonPicture(QStringLiteral("mouseTopKey7"), size, extra7, false);
+    buttonPicture(QStringLiteral("mouseTopKey8"), size, extra8, false);
+}
+
+// The same buttons seen from the left: the right button and the wheel show above the left
+// button's edge, the side buttons and the extra buttons on the flank.
+void sideButtons()
+{
+    const QSize size(430, 300);
+    QPainterPath shell;
+    shell.moveTo(20, 200);
+    shell.cubicTo(30, 150, 90, 112, 170, 98);
+    shell.cubicTo(250, 84, 320, 86, 372, 120);
+    shell.cubicTo(410, 146, 418, 186, 408, 212);
+    shell.lineTo(20, 212);
+    shell.closeSubpath();
+    QPainterPath front;
+    front.moveTo(250, 40);
+    front.lineTo(430, 40);
+    front.lineTo(430, 176);
+    front.cubicTo(370, 150, 310, 124, 250, 116);
+    front.closeSubpath();
+    QPainterPath rightEdge;
+    rightEdge.moveTo(258, 86);
+    rightEdge.cubicTo(300, 80, 345, 90, 378, 116);
+    QPainterPathStroker stroker;
+    stroker.setWidth(6);
+    stroker.setCapStyle(Qt::RoundCap);
+    const QPainterPath right = stroker.createStroke(rightEdge.translated(0, -4)).subtracted(shell);
+    buttonPicture(QStringLiteral("mouseSideKey0"), size, shell.intersected(front), true);
+    buttonPicture(QStringLiteral("mouseSideKey1"), size, right, false);
+    buttonPicture(QStringLiteral("mouseSideKey2"), size, ellipse(QRectF(318, 80, 34, 16)), false);
+    buttonPicture(QStringLiteral("mouseSideKey3"), size, rounded(QRectF(228, 128, 56, 22), 9), false);
+    buttonPicture(QStringLiteral("mouseSideKey4"), size, rounded(QRectF(166, 132, 56, 22), 9), false);
+    buttonPicture(QStringLiteral("mouseSideKey5"), size, ellipse(QRectF(290, 78, 20, 10)), false);
+    buttonPicture(QStringLiteral("mouseSideKey6"), size, ellipse(QRectF(266, 80, 20, 10)), false);
+    buttonPicture(QStringLiteral("mouseSideKey7"), size, rounded(QRectF(298, 140, 24, 13), 5), false);
+    buttonPicture(QStringLiteral("mouseSideKey8"), size, rounded(QRectF(328, 150, 24, 13), 5), false);
 }
 
 void trayIcon()
@@ -648,6 +750,8 @@ int main(int argc, char *argv[])
     icons();
     mouseTop();
     mouseSide();
+    topButtons();
+    sideButtons();
     if (argc > 2) {
         g_out = QString::fromLocal8Bit(argv[2]);
         trayIcon();

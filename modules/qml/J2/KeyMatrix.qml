@@ -1,8 +1,9 @@
 // qmllint disable unqualified
 import QtQuick
 
-// Button assignment list (placeholder: shows and sends the stored matrix; the full labels
-// come with the key assignment pages).
+// The button list: one row per mouse button with the label of its assignment. Rows are
+// chosen with the pointer or with the arrow keys; a click, Enter or Space opens the function
+// menu for the row.
 Panel {
     id: keyMatrix
 
@@ -11,17 +12,22 @@ Panel {
         "07000200", "00000000", "00000000", "00000000", "00000000", "00000000", "00000000", "00000000",
         "04000100", "04000200"]
     // 16 entries of four bytes; a macro entry's slot is held 0-based.
-    property var modKeys: defalutValue.map(e => [0, 2, 4, 6].map(i => parseInt(e.substr(i, 2), 16)))
+    property var modKeys: defalutValue.map(e => digitsToEntry(e))
+    property var rowNames: []
     property int hoverIndex: -1
-    readonly property var names: ({
-        "0100f000": "Left Button", "0100f100": "Right Button", "0100f200": "Middle Button",
-        "0100f300": "Back", "0100f400": "Forward", "07000100": "DPI +", "07000200": "DPI -",
-        "07000300": "DPI LOOP", "0a070000": "Fn"
-    })
+    // The row that has the keyboard; -1 while the list has none.
+    property int focusIndex: -1
 
     signal enterBtn(int index)
     signal leaveBtn()
     signal clickKeyMatrix(int index)
+
+    function digitsToEntry(digits) {
+        const entry = []
+        for (let i = 0; i < 8; i += 2)
+            entry.push(parseInt(digits.substr(i, 2), 16))
+        return entry
+    }
 
     function entryText(entry) {
         return entry.map(b => ("0" + (Number(b) & 255).toString(16)).slice(-2)).join("")
@@ -34,24 +40,45 @@ Panel {
             return "Fn"
         if (entry.every(b => b === 0))
             return keyMatrixLang[1]
+        if (entry[0] === 0 && entry[1] === 0 && entry[3] === 0)
+            return keyMatrixLang[3] + _KeyCodeString.keycodeTostr(entry[2])
         if (entry[0] === 11 && entry[1] === 240)
             return keyMatrixLang[5]
-        return names[entryText(entry)] || entryText(entry)
+        return _KeyCodeString.entryLabel(entryText(entry), mainIten.language === 1)
+    }
+
+    // A stored entry as the page holds it. One that is missing, short or not made of whole
+    // numbers is the button's default: zeros would switch the button off, and keeping the
+    // previous profile's entry would show and send a value this profile never had.
+    function storedEntry(index, stored) {
+        if (!stored || stored.length < 4)
+            return digitsToEntry(defalutValue[index])
+        const entry = []
+        for (let b = 0; b < 4; ++b) {
+            const n = Number(stored[b])
+            if (!Number.isInteger(n))
+                return digitsToEntry(defalutValue[index])
+            entry.push(n & 255)
+        }
+        return entry
     }
 
     function wireBytes() {
         const bytes = []
         for (const entry of modKeys)
-            bytes.push(entry[0], entry[1], entry[0] === 0x09 ? entry[2] + 1 : entry[2], entry[3])
+            bytes.push(entry[0], entry[1], entry[0] === 0x09 ? (entry[2] + 1) & 255 : entry[2], entry[3])
         return bytes
     }
 
     function init(isSendData) {
+        const names = []
+        for (let r = 0; r < 9; ++r)
+            names.push(keyMatrixLang[4] + (r + 1))
+        rowNames = names
         const keys = []
         const sent = []
         for (let i = 0; i < 16; ++i) {
-            const stored = ui_View.getKeydefine(i)
-            const entry = [0, 1, 2, 3].map(b => b < stored.length ? Number(stored[b]) & 255 : 0)
+            const entry = storedEntry(i, ui_View.getKeydefine(i))
             sent.push(...entry)
             if (entry[0] === 0x09)
                 entry[2] = (entry[2] + 255) & 255
@@ -74,7 +101,7 @@ Panel {
         if (isLeft(modKeys[index]) && modKeys.filter(isLeft).length < 2)
             return
         const keys = modKeys.slice()
-        keys[index] = [tmp0, tmp1, tmp2, tmp3]
+        keys[index] = [tmp0, tmp1, tmp2, tmp3].map(b => Number(b) & 255)
         modKeys = keys
     }
 
@@ -82,7 +109,7 @@ Panel {
         for (let i = 0; i < 9; ++i) {
             if (keyCodetoText(modKeys[i]) === keyMatrixLang[0] + macroName) {
                 const keys = modKeys.slice()
-                keys[i] = [0, 2, 4, 6].map(p => parseInt(defalutValue[i].substr(p, 2), 16))
+                keys[i] = digitsToEntry(defalutValue[i])
                 modKeys = keys
                 refreashUI()
             }
@@ -97,6 +124,13 @@ Panel {
         return index >= 0 && index <= 7 ? 131 + 21 * index : 299
     }
 
+    // Gives the keyboard to a row (the menu hands it back here when it closes).
+    function focusRow(index) {
+        const row = rowRepeater.itemAt(Math.max(0, Math.min(mouseMain.keyCount - 1, index)))
+        if (row)
+            row.forceActiveFocus()
+    }
+
     title: keyMatrixLang[3]
     bodyHeight: 9 * 21 + 10
 
@@ -105,11 +139,27 @@ Panel {
         y: 6
         spacing: 4
         Repeater {
+            id: rowRepeater
             model: mouseMain.keyCount
             Row {
                 id: keyRow
                 required property int index
                 spacing: 8
+                activeFocusOnTab: true
+                onActiveFocusChanged: {
+                    if (activeFocus) {
+                        keyMatrix.focusIndex = keyRow.index
+                        keyMatrix.enterBtn(keyRow.index)
+                    } else if (keyMatrix.focusIndex === keyRow.index) {
+                        keyMatrix.focusIndex = -1
+                        keyMatrix.leaveBtn()
+                    }
+                }
+                Keys.onUpPressed: keyMatrix.focusRow(keyRow.index - 1)
+                Keys.onDownPressed: keyMatrix.focusRow(keyRow.index + 1)
+                Keys.onReturnPressed: keyMatrix.clickKeyMatrix(keyRow.index)
+                Keys.onEnterPressed: keyMatrix.clickKeyMatrix(keyRow.index)
+                Keys.onSpacePressed: keyMatrix.clickKeyMatrix(keyRow.index)
                 Rectangle {
                     width: 86
                     height: 17
@@ -118,7 +168,8 @@ Panel {
                     border.color: "#626262"
                     Text {
                         anchors.centerIn: parent
-                        text: keyMatrix.keyMatrixLang[4] + (keyRow.index + 1)
+                        text: keyRow.index < keyMatrix.rowNames.length ? keyMatrix.rowNames[keyRow.index]
+                                                                      : keyMatrix.keyMatrixLang[4] + (keyRow.index + 1)
                         color: mainIten.fontColor
                         font.family: mainIten.fontFamily
                         font.pixelSize: mainIten.fontMinSize + 1
@@ -129,7 +180,7 @@ Panel {
                     height: 17
                     color: mouseMain.selectKey === keyRow.index || keyMatrix.hoverIndex === keyRow.index ? "#761212" : "#4f1717"
                     border.width: 1
-                    border.color: "#4e3434"
+                    border.color: keyRow.activeFocus ? "#fa6726" : "#4e3434"
                     Text {
                         anchors.centerIn: parent
                         width: parent.width - 6
@@ -141,6 +192,7 @@ Panel {
                         font.pixelSize: mainIten.fontMinSize + 1
                     }
                     MouseArea {
+                        objectName: "keyRow" + keyRow.index
                         anchors.fill: parent
                         hoverEnabled: true
                         onEntered: {

@@ -1,7 +1,8 @@
 // qmllint disable unqualified
 import QtQuick
 
-// The mouse picture with its two views (placeholder: the button highlights come later).
+// The mouse picture: the front or the side view, each with its nine buttons, the selected one
+// highlighted; two tabs under it switch the view.
 Item {
     id: mouse
 
@@ -9,11 +10,35 @@ Item {
     property int keyCount: 9
     property bool isSide: false
 
-    Image {
-        x: 497 - width / 2
-        y: mouse.isSide ? 170 : 92
-        asynchronous: true
-        source: mainIten.skinImage("mouse", mouse.isSide ? "mouseSide.png" : "mouseTop.png")
+    Repeater {
+        model: 2
+        Item {
+            id: view
+            required property int index
+            readonly property string name: index === 1 ? "mouseSide" : "mouseTop"
+            // Each button picture has the size of the whole view, so they all lie at its origin.
+            x: 497 - width / 2
+            y: index === 1 ? 170 : 92
+            width: index === 1 ? 430 : 300
+            height: index === 1 ? 300 : 430
+            visible: mouse.isSide === (index === 1)
+
+            Image {
+                asynchronous: true
+                source: mainIten.skinImage("mouse", view.name + ".png")
+            }
+            Repeater {
+                model: 9
+                Image {
+                    required property int index
+                    readonly property bool selected: mouse.selectKey === index
+                    objectName: view.name + "Key" + index
+                    visible: index < 6 || mouse.keyCount > index
+                    asynchronous: true
+                    source: mainIten.skinImage("mouse", view.name + "Key" + index + (selected ? "_h" : "") + ".png")
+                }
+            }
+        }
     }
 
     Row {
@@ -30,13 +55,26 @@ Item {
                 font.family: mainIten.fontFamily
                 font.pixelSize: mainIten.fontMiddleSize
                 font.bold: active
+                activeFocusOnTab: true
+                Keys.onReturnPressed: choose()
+                Keys.onSpacePressed: choose()
+                function choose() {
+                    mainIten.focusControl()
+                    mouse.isSide = index === 1
+                }
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.margins: -3
+                    color: "transparent"
+                    border.width: 1
+                    border.color: "#fa6726"
+                    visible: parent.activeFocus
+                }
                 MouseArea {
+                    objectName: index === 1 ? "sideTab" : "topTab"
                     anchors.fill: parent
                     anchors.margins: -4
-                    onClicked: {
-                        mainIten.focusControl()
-                        mouse.isSide = parent.index === 1
-                    }
+                    onClicked: parent.choose()
                 }
             }
         }

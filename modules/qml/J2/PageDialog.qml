@@ -81,11 +81,13 @@ Rectangle {
         anchors.bottomMargin: 12
         spacing: 12
         RedButton {
+            objectName: dialog.objectName + "Ok"
             textValue: dialog.okText
             fontFamily: mainIten.fontFamily
             onClicked: dialog.okClicked()
         }
         RedButton {
+            objectName: dialog.objectName + "Cancel"
             textValue: dialog.cancelText
             fontFamily: mainIten.fontFamily
             onClicked: dialog.cancelClicked()
