@@ -84,6 +84,7 @@ QVariantList FakeBridge::getKeydefine(QVariant matrixId) { record(QStringLiteral
 QVariant FakeBridge::getXYSensitive(QVariant index) { record(QStringLiteral("getXYSensitive"), {index}); return xySensitive; }
 QVariantList FakeBridge::ui_91H_GetDPISet() { record(QStringLiteral("ui_91H_GetDPISet")); return dpiValues; }
 QVariantList FakeBridge::ui_91H_GetDPISelect() { record(QStringLiteral("ui_91H_GetDPISelect")); return dpiSelects; }
+QVariantList FakeBridge::mouseReadDPISet() { record(QStringLiteral("mouseReadDPISet")); return mouseDpiValues.isEmpty() ? dpiValues : mouseDpiValues; }
 QVariantList FakeBridge::ui_90H_GetLED8StageColor(uchar type) { record(QStringLiteral("ui_90H_GetLED8StageColor"), {type}); return stageColors; }
 QVariantList FakeBridge::ui_8DH_GetRGBLedEffect() { record(QStringLiteral("ui_8DH_GetRGBLedEffect")); return ledEffect; }
 uint FakeBridge::getCursorSpeed() { record(QStringLiteral("getCursorSpeed")); return cursorSpeed; }
@@ -98,6 +99,7 @@ void FakeBridge::ui_07H_SetKeyMatrix(QVariantList src64) { record(QStringLiteral
 void FakeBridge::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1) { record(QStringLiteral("ui_0EH_SetXYSensitive"), {par0, par1}); }
 void FakeBridge::ui_11H_SetDPISelect(QVariantList v) { record(QStringLiteral("ui_11H_SetDPISelect"), {QVariant(v)}); }
 void FakeBridge::ui_11H_SetDPISet(QVariantList src8, QVariantList v) { record(QStringLiteral("ui_11H_SetDPISet"), {QVariant(src8), QVariant(v)}); }
+void FakeBridge::ui_11H_SetDPISetTmp(QVariantList v) { record(QStringLiteral("ui_11H_SetDPISetTmp"), {QVariant(v)}); }
 void FakeBridge::mouseSetDPIColor(uchar type, QVariantList src24) { record(QStringLiteral("mouseSetDPIColor"), {type, QVariant(src24)}); }
 void FakeBridge::mouseSetRGBLedEffect(uchar effect, uchar option1, uchar option2, uchar r, uchar g, uchar b, QVariantList configs)
 {

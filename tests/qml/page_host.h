@@ -33,6 +33,8 @@ public:
     QVariantList keyEntry = {1, 0, 0xf0, 0};
     QVariant xySensitive = 4;
     QVariantList dpiValues = {400, 800, 1600, 3200, 6400, 12000, 16000, 16000};
+    // What the mouse itself holds; empty means the same as dpiValues.
+    QVariantList mouseDpiValues;
     QVariantList dpiSelects = {1, 1, 1, 1, 1, 0, 0, 0};
     QVariantList stageColors;
     QVariantList ledEffect = {2, 3, 0, 255, 0, 0};
@@ -64,6 +66,7 @@ public slots:
     QVariant getXYSensitive(QVariant index);
     QVariantList ui_91H_GetDPISet();
     QVariantList ui_91H_GetDPISelect();
+    QVariantList mouseReadDPISet();
     QVariantList ui_90H_GetLED8StageColor(uchar type);
     QVariantList ui_8DH_GetRGBLedEffect();
     uint getCursorSpeed();
@@ -78,6 +81,7 @@ public slots:
     void ui_0EH_SetXYSensitive(QVariant par0, QVariant par1);
     void ui_11H_SetDPISelect(QVariantList valueForIndex);
     void ui_11H_SetDPISet(QVariantList src8, QVariantList valueForIndex);
+    void ui_11H_SetDPISetTmp(QVariantList valueForIndex);
     void mouseSetDPIColor(uchar type, QVariantList src24);
     void mouseSetRGBLedEffect(uchar effect, uchar option1, uchar option2, uchar colorR, uchar colorG,
                               uchar colorB, QVariantList configs);

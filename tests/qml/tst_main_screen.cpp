@@ -146,7 +146,7 @@ private slots:
             QStringLiteral("ui_81H_GetReportRate"),
             QStringLiteral("getKeydefine"),
             QStringLiteral("getXYSensitive"),
-            QStringLiteral("ui_91H_GetDPISet"), QStringLiteral("ui_91H_GetDPISelect"),
+            QStringLiteral("ui_91H_GetDPISet"), QStringLiteral("mouseReadDPISet"), QStringLiteral("ui_91H_GetDPISelect"),
             QStringLiteral("ui_90H_GetLED8StageColor"),
             QStringLiteral("ui_8DH_GetRGBLedEffect"),
             QStringLiteral("getCursorSpeed"), QStringLiteral("getDoubleClickSpeed"),

@@ -1,7 +1,7 @@
 // qmllint disable unqualified
 import QtQuick
 
-// Double-click speed (placeholder).
+// The system's double-click speed, 0..11 on the dial.
 Panel {
     id: doubleRate
 
@@ -17,14 +17,15 @@ Panel {
     }
 
     title: mainIten.mainLang[11]
-    bodyHeight: 60
+    bodyHeight: 96
 
     SpeedGauge {
+        objectName: "doubleRateGauge"
+        y: 2
         value: doubleRate.doubleRateValue
-        onPicked: function(value) {
-            doubleRate.clickDoubleRate()
-            doubleRate.doubleRateValue = value
-            doubleRate.doubleRateChange(value)
-        }
+        activeFocusOnTab: doubleRate.isOpen
+        onDialPressed: doubleRate.clickDoubleRate()
+        onDialMoved: function(value) { doubleRate.doubleRateValue = value }
+        onDialReleased: doubleRate.doubleRateChange(doubleRate.doubleRateValue)
     }
 }

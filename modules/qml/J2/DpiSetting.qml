@@ -1,14 +1,18 @@
 // qmllint disable unqualified
 import QtQuick
 
-// DPI stages (placeholder: shows and sends the stored stages; the sliders come later).
+// The eight DPI stages: a slider, a select button and a colour square each. All eight are
+// stored and sent; `dpiCount` of them are shown.
 Panel {
     id: dpiSetting
 
     property int dpiCount: 6
+    readonly property int defaultDpi: 16000
+    readonly property var defaultColors: ["#ff0000", "#0000ff", "#00ff00", "#ffff00", "#00ffff", "#ff00ff",
+        "#ff00ff", "#ff00ff"]
     property var dpiValues: [16000, 16000, 16000, 16000, 16000, 16000, 16000, 16000]
     property var dpiSelects: [true, true, true, true, true, true, true, true]
-    property var dpiColors: ["#ff0000", "#0000ff", "#00ff00", "#ffff00", "#00ffff", "#ff00ff", "#ff00ff", "#ff00ff"]
+    property var dpiColors: defaultColors.slice()
     property int selectRect: -1
 
     signal clickDpiSetting()
@@ -37,32 +41,86 @@ Panel {
     }
 
     function setColor(colorValue) {
-        if (selectRect >= 0 && selectRect < 8) {
-            const colors = dpiColors.slice()
-            colors[selectRect] = colorValue
-            dpiColors = colors
-        }
+        if (selectRect < 0 || selectRect > 7)
+            return
+        const colors = dpiColors.slice()
+        colors[selectRect] = colorValue
+        dpiColors = colors
         dpiColorChange(dpiColors[0], dpiColors[1], dpiColors[2], dpiColors[3], dpiColors[4], dpiColors[5])
+    }
+
+    function setStage(index, dpi) {
+        const values = dpiValues.slice()
+        values[index] = dpi
+        dpiValues = values
+    }
+
+    function toggleSelect(index) {
+        const selects = dpiSelects.slice()
+        selects[index] = !selects[index]
+        dpiSelects = selects
+        clickDpiSetting()
+        dpiSelectChange(index)
+    }
+
+    function chooseColor(index) {
+        clickDpiSetting()
+        selectRect = index
+        openColorBar(index, dpiColors[index])
     }
 
     function hex2(v) {
         return ("0" + (Number(v) & 255).toString(16)).slice(-2)
     }
 
+    // A stored stage that is missing or no number shows the page's default; one outside the
+    // sensor's range is brought to its nearest end, so that the mouse never gets a stage the
+    // slider cannot show.
+    function usableDpi(v) {
+        const dpi = Math.floor(Number(v))
+        if (v === undefined || v === null || v === "" || isNaN(dpi))
+            return defaultDpi
+        const top = mainIten.curDev === 0 ? 18000 : 16000
+        return Math.max(200, Math.min(top, dpi))
+    }
+
     function init(isSendData) {
-        const values = ui_View.ui_91H_GetDPISet()
-        if (values.length >= 8)
-            dpiValues = values.slice(0, 8).map(v => Number(v))
-        const selects = ui_View.ui_91H_GetDPISelect()
-        if (selects.length >= 8)
-            dpiSelects = selects.slice(0, 8).map(v => Number(v) !== 0)
-        const colors = ui_View.ui_90H_GetLED8StageColor(1)
-        if (colors.length >= 24) {
-            const list = []
-            for (let i = 0; i < 8; ++i)
-                list.push("#" + hex2(colors[3 * i]) + hex2(colors[3 * i + 1]) + hex2(colors[3 * i + 2]))
-            dpiColors = list
+        const stored = ui_View.ui_91H_GetDPISet()
+        const values = []
+        for (let i = 0; i < 8; ++i)
+            values.push(usableDpi(stored[i]))
+        if (!mainIten.isPowerOn) {
+            // The mouse keeps its stages across programs: at the first start its own win.
+            const device = ui_View.mouseReadDPISet()
+            let differ = false
+            for (let i = 0; i < 8 && i < device.length; ++i) {
+                if (Number(device[i]) !== Number(stored[i])) {
+                    values[i] = usableDpi(device[i])
+                    differ = true
+                }
+            }
+            if (differ || isSendData) {
+                ui_View.ui_11H_SetDPISetTmp(values)
+                isSendData = false
+            }
         }
+        dpiValues = values
+
+        const selects = ui_View.ui_91H_GetDPISelect()
+        const flags = []
+        for (let i = 0; i < 8; ++i)
+            flags.push(i < selects.length ? Number(selects[i]) === 1 : true)
+        dpiSelects = flags
+
+        const bytes = ui_View.ui_90H_GetLED8StageColor(1)
+        const colors = []
+        for (let i = 0; i < 8; ++i) {
+            colors.push(3 * i + 2 < bytes.length
+                        ? "#" + hex2(bytes[3 * i]) + hex2(bytes[3 * i + 1]) + hex2(bytes[3 * i + 2])
+                        : defaultColors[i])
+        }
+        dpiColors = colors
+
         if (isSendData) {
             dpiSelectChange(0)
             ui_View.mouseSetDPIColor(1, colorBytes())
@@ -75,76 +133,89 @@ Panel {
     bodyHeight: 238
 
     Row {
-        x: 12
-        y: 10
-        spacing: 8
+        x: 4
+        y: 2
         Repeater {
-            model: dpiSetting.dpiCount
+            model: 8
             Item {
                 id: stage
+                objectName: "dpiStage" + index
                 required property int index
                 readonly property int dpi: Number(dpiSetting.dpiValues[index])
-                width: 30
-                height: 222
+                visible: index < dpiSetting.dpiCount
+                width: 36
+                height: 236
 
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
+                    y: 2
                     text: stage.dpi
                     color: mainIten.fontColor
                     font.family: mainIten.fontFamily
                     font.pixelSize: mainIten.fontMinSize
                 }
-                Rectangle {
-                    id: track
+
+                DpiSlider {
+                    objectName: "dpiSlider" + stage.index
                     anchors.horizontalCenter: parent.horizontalCenter
-                    y: 18
-                    width: 7
-                    height: 154
-                    radius: 3
-                    color: "#2a2a2c"
-                    Rectangle {
-                        anchors.bottom: parent.bottom
-                        width: parent.width
-                        radius: 3
-                        height: Math.max(0, Math.min(154, (stage.dpi - 200) * 154 / (mainIten.curDev === 0 ? 17800 : 15800)))
-                        gradient: Gradient {
-                            GradientStop { position: 0; color: "#ff3b3b" }
-                            GradientStop { position: 1; color: "#761212" }
-                        }
-                    }
+                    y: 16
+                    dpiValue: stage.dpi
+                    activeFocusOnTab: dpiSetting.isOpen && stage.visible
+                    onSliderPressed: dpiSetting.clickDpiSetting()
+                    onMoved: function(dpi) { dpiSetting.setStage(stage.index, dpi) }
+                    onSliderMove: function(dpi) { dpiSetting.dpiValueChange(stage.index, String(dpi)) }
                 }
+
                 Rectangle {
+                    objectName: "dpiSelect" + stage.index
                     anchors.horizontalCenter: parent.horizontalCenter
-                    y: 180
-                    width: 22
-                    height: 14
+                    y: 194
+                    width: 24
+                    height: 15
                     radius: 2
+                    activeFocusOnTab: dpiSetting.isOpen && stage.visible
                     color: dpiSetting.dpiSelects[stage.index] ? "#761212" : "#2a2a2c"
                     border.width: 1
-                    border.color: "#4e3434"
+                    border.color: activeFocus ? "#ffffff" : "#4e3434"
+                    Keys.onSpacePressed: dpiSetting.toggleSelect(stage.index)
+                    Keys.onReturnPressed: dpiSetting.toggleSelect(stage.index)
+                    Keys.onEnterPressed: dpiSetting.toggleSelect(stage.index)
                     Text {
                         anchors.centerIn: parent
                         text: stage.index + 1
-                        color: mainIten.fontColor
+                        color: dpiSetting.dpiSelects[stage.index] ? mainIten.fontColor : "#808080"
                         font.family: mainIten.fontFamily
                         font.pixelSize: mainIten.fontMinSize
                     }
-                }
-                Rectangle {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    y: 206
-                    width: 8
-                    height: 8
-                    color: dpiSetting.dpiColors[stage.index]
-                    border.width: dpiSetting.selectRect === stage.index ? 1 : 0
-                    border.color: "#ffffff"
                     MouseArea {
                         anchors.fill: parent
-                        anchors.margins: -4
                         onClicked: {
-                            dpiSetting.clickDpiSetting()
-                            dpiSetting.selectRect = stage.index
-                            dpiSetting.openColorBar(stage.index, dpiSetting.dpiColors[stage.index])
+                            parent.forceActiveFocus()
+                            dpiSetting.toggleSelect(stage.index)
+                        }
+                    }
+                }
+
+                Rectangle {
+                    objectName: "dpiColor" + stage.index
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    y: 218
+                    width: 8
+                    height: 8
+                    visible: stage.index < 3 || stage.index < dpiSetting.dpiCount
+                    activeFocusOnTab: dpiSetting.isOpen && visible
+                    color: dpiSetting.dpiColors[stage.index]
+                    border.width: dpiSetting.selectRect === stage.index || activeFocus ? 1 : 0
+                    border.color: "#ffffff"
+                    Keys.onSpacePressed: dpiSetting.chooseColor(stage.index)
+                    Keys.onReturnPressed: dpiSetting.chooseColor(stage.index)
+                    Keys.onEnterPressed: dpiSetting.chooseColor(stage.index)
+                    MouseArea {
+                        anchors.fill: parent
+                        anchors.margins: -5
+                        onClicked: {
+                            parent.forceActiveFocus()
+                            dpiSetting.chooseColor(stage.index)
                         }
                     }
                 }

@@ -2,7 +2,8 @@
 // The pages read the main screen's fonts through its id, mainIten.
 import QtQuick
 
-// The title bar of every side panel; a click anywhere on it opens or closes the panel.
+// The title bar of every side panel; a click anywhere on it, or Enter or Space while it has
+// the keyboard focus, opens or closes the panel.
 Rectangle {
     id: frame
 
@@ -11,9 +12,21 @@ Rectangle {
     signal openCloseMenu()
     signal clickFrame()
 
+    function toggle() {
+        openCloseMenu()
+        clickFrame()
+    }
+
     width: 242
     height: 18
     color: "#1a1a1a"
+    activeFocusOnTab: true
+    border.width: activeFocus ? 1 : 0
+    border.color: "#8f2020"
+
+    Keys.onReturnPressed: toggle()
+    Keys.onEnterPressed: toggle()
+    Keys.onSpacePressed: toggle()
 
     Rectangle {
         width: 2
@@ -43,9 +56,6 @@ Rectangle {
 
     MouseArea {
         anchors.fill: parent
-        onClicked: {
-            frame.openCloseMenu()
-            frame.clickFrame()
-        }
+        onClicked: frame.toggle()
     }
 }

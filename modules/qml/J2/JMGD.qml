@@ -1,18 +1,27 @@
 // qmllint disable unqualified
 import QtQuick
 
-// Lift-off height.
+// Lift-off height: "2mm" or "3mm".
 Panel {
     id: jmgd
 
     // 0 = "2mm", 1 = "3mm".
     property int selModel: 0
 
+    function choose(index) {
+        selModel = index
+        ui_View.mouseSetJMGD(index === 0 ? 2 : 3)
+    }
+
+    // "2mm" only for a stored 2; resending hands the stored value back as it is, and a
+    // profile without one sends 0.
     function init(isSendData) {
         const x = ui_View.getData("sensor/jmgd")
         selModel = Number(x) === 2 ? 0 : 1
-        if (isSendData)
-            ui_View.mouseSetJMGD(x === undefined || isNaN(Number(x)) ? 0 : Number(x))
+        if (isSendData) {
+            const value = Number(x)
+            ui_View.mouseSetJMGD(x === undefined || x === null || isNaN(value) ? 0 : value)
+        }
     }
 
     title: mainIten.mainLang[31]
@@ -27,12 +36,11 @@ Panel {
             RadioItem {
                 required property int index
                 required property string modelData
+                objectName: "jmgd" + index
                 text: modelData
                 checked: jmgd.selModel === index
-                onClicked: {
-                    jmgd.selModel = index
-                    ui_View.mouseSetJMGD(index === 0 ? 2 : 3)
-                }
+                activeFocusOnTab: jmgd.isOpen
+                onClicked: jmgd.choose(index)
             }
         }
     }

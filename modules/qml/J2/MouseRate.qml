@@ -1,7 +1,7 @@
 // qmllint disable unqualified
 import QtQuick
 
-// Pointer speed (placeholder).
+// The system's pointer speed, 0..11 on the dial.
 Panel {
     id: mouseRate
 
@@ -17,14 +17,15 @@ Panel {
     }
 
     title: mainIten.mainLang[10]
-    bodyHeight: 60
+    bodyHeight: 96
 
     SpeedGauge {
+        objectName: "mouseRateGauge"
+        y: 2
         value: mouseRate.mouseRateValue
-        onPicked: function(value) {
-            mouseRate.clickMouseRate()
-            mouseRate.mouseRateValue = value
-            mouseRate.mouseRateChange(value)
-        }
+        activeFocusOnTab: mouseRate.isOpen
+        onDialPressed: mouseRate.clickMouseRate()
+        onDialMoved: function(value) { mouseRate.mouseRateValue = value }
+        onDialReleased: mouseRate.mouseRateChange(mouseRate.mouseRateValue)
     }
 }

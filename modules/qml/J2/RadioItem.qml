@@ -1,7 +1,7 @@
 // qmllint disable unqualified
 import QtQuick
 
-// A round option mark with its text.
+// A round option mark with its text; Space or Enter chooses it while it has the focus.
 Item {
     id: radioItem
 
@@ -12,6 +12,11 @@ Item {
 
     width: mark.width + 6 + label.implicitWidth
     height: Math.max(14, label.implicitHeight)
+    activeFocusOnTab: true
+
+    Keys.onSpacePressed: clicked()
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
 
     Rectangle {
         id: mark
@@ -21,7 +26,7 @@ Item {
         radius: 6
         color: "#101011"
         border.width: 1
-        border.color: radioItem.checked ? "#c3212b" : "#5a5a5a"
+        border.color: radioItem.checked || radioItem.activeFocus ? "#c3212b" : "#5a5a5a"
         Rectangle {
             anchors.centerIn: parent
             width: 6
@@ -40,6 +45,7 @@ Item {
         color: mainIten.fontColor
         font.family: mainIten.fontFamily
         font.pixelSize: mainIten.fontNormalSize
+        font.underline: radioItem.activeFocus
     }
 
     MouseArea {

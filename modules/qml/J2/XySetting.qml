@@ -1,15 +1,14 @@
 // qmllint disable unqualified
 import QtQuick
 
-// X and Y sensitivity (placeholder: shows the stored steps).
+// X and Y sensitivity: two ten-step sliders, position p meaning (p + 1) x 20 on the mouse.
 Panel {
     id: xySetting
 
-    // Positions 0..9 of the two ten-step sliders.
     property int xValue: 4
     property int yValue: 4
-    readonly property var handleX: [10, 30, 52, 74, 95, 116, 137, 159, 180, 199]
 
+    // Only "0".."8" are positions of their own; anything else stored shows as the top one.
     function position(stored) {
         const text = String(stored)
         return /^[0-8]$/.test(text) ? Number(text) : 9
@@ -19,9 +18,17 @@ Panel {
         ui_View.ui_0EH_SetXYSensitive((xValue + 1) * 20, (yValue + 1) * 20)
     }
 
+    function store() {
+        ui_View.setXYSensitive(0, xValue)
+        ui_View.setXYSensitive(1, yValue)
+        send()
+    }
+
     function init(isSendData) {
         xValue = position(ui_View.getXYSensitive(0))
         yValue = position(ui_View.getXYSensitive(1))
+        xSlider.reset()
+        ySlider.reset()
         if (isSendData)
             send()
     }
@@ -30,8 +37,8 @@ Panel {
     bodyHeight: 78
 
     Column {
-        y: 10
-        spacing: 12
+        y: 8
+        spacing: 6
         Repeater {
             model: 2
             Item {
@@ -39,7 +46,7 @@ Panel {
                 required property int index
                 readonly property int value: index === 0 ? xySetting.xValue : xySetting.yValue
                 width: 242
-                height: 22
+                height: 30
                 Text {
                     x: 12
                     text: mainIten.mainLang[1 + axis.index]
@@ -47,31 +54,9 @@ Panel {
                     font.family: mainIten.fontFamily
                     font.pixelSize: mainIten.fontMinSize
                 }
-                Rectangle {
-                    x: 22
-                    y: 16
-                    width: 200
-                    height: 3
-                    radius: 1
-                    color: "#2a2a2c"
-                    Rectangle {
-                        width: xySetting.handleX[axis.value] + 3
-                        height: parent.height
-                        radius: 1
-                        color: "#c3212b"
-                    }
-                    Rectangle {
-                        x: xySetting.handleX[axis.value] - 3
-                        y: -4
-                        width: 7
-                        height: 11
-                        radius: 2
-                        color: "#e0e0e0"
-                    }
-                }
                 Text {
                     anchors.right: parent.right
-                    anchors.rightMargin: 8
+                    anchors.rightMargin: 10
                     text: (axis.value + 1) * 20
                     color: "#b0b0b0"
                     font.family: mainIten.fontFamily
@@ -79,5 +64,27 @@ Panel {
                 }
             }
         }
+    }
+
+    XyStepSlider {
+        id: xSlider
+        objectName: "xSlider"
+        x: 12
+        y: 22
+        value: xySetting.xValue
+        activeFocusOnTab: xySetting.isOpen
+        onStepped: function(value) { xySetting.xValue = value }
+        onPicked: xySetting.store()
+    }
+
+    XyStepSlider {
+        id: ySlider
+        objectName: "ySlider"
+        x: 12
+        y: 58
+        value: xySetting.yValue
+        activeFocusOnTab: xySetting.isOpen
+        onStepped: function(value) { xySetting.yValue = value }
+        onPicked: xySetting.store()
     }
 }

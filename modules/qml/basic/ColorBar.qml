@@ -1,7 +1,9 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 
-// The colour picker of the DPI stages: six preset swatches and a hue bar with a slider.
+// The colour picker of the DPI stages: six preset swatches and a hue bar with a slider. It
+// takes the keyboard while open: Left and Right move the slider, 1..6 pick a preset, Enter
+// and Escape close it and hand the focus back.
 Rectangle {
     id: colorBar
 
@@ -10,6 +12,9 @@ Rectangle {
     readonly property var presets: ["#ff0000", "#0000ff", "#00ff00", "#ffff00", "#0000ff", "#ff00ff"]
     readonly property int barWidth: 128
     readonly property alias sliderX: slider.x
+
+    // Where the keyboard focus was when the picker opened.
+    property Item focusBack: null
 
     signal colorPicked(string colour)
 
@@ -68,7 +73,17 @@ Rectangle {
     function open(colour) {
         currentColor = channels(colour)[0] < 0 ? "#ff0000" : String(colour).toLowerCase()
         slider.x = sliderXFor(colour)
+        const previous = Window.activeFocusItem
+        focusBack = previous && previous !== colorBar ? previous : null
         visible = true
+        forceActiveFocus()
+    }
+
+    function close() {
+        visible = false
+        if (focusBack)
+            focusBack.forceActiveFocus()
+        focusBack = null
     }
 
     function pickAt(p) {
@@ -87,6 +102,26 @@ Rectangle {
     color: "#1c1c1c"
     border.width: 1
     border.color: "#c0c0c0"
+
+    Keys.onPressed: function(event) {
+        if (event.key === Qt.Key_Left || event.key === Qt.Key_Right) {
+            const step = (event.modifiers & Qt.ShiftModifier) ? 10 : 2
+            slider.x = clampSlider(slider.x + (event.key === Qt.Key_Right ? step : -step))
+        } else if (event.key >= Qt.Key_1 && event.key <= Qt.Key_6) {
+            pickPreset(event.key - Qt.Key_1)
+        } else if (event.key === Qt.Key_Escape || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+            close()
+        } else {
+            return
+        }
+        event.accepted = true
+    }
+    Keys.onReleased: function(event) {
+        if (!event.isAutoRepeat && (event.key === Qt.Key_Left || event.key === Qt.Key_Right)) {
+            event.accepted = true
+            pickAt(slider.x)
+        }
+    }
 
     // Swallows clicks so that they do not reach the background under the popup.
     MouseArea {
