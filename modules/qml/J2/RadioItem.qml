@@ -1,7 +1,8 @@
 // qmllint disable unqualified
 import QtQuick
 
-// A round option mark with its text; Space or Enter chooses it while it has the focus.
+// A round option mark with its text; Space or Enter chooses it while it has the focus. Pages
+// that want it in the Tab chain say so with activeFocusOnTab.
 Item {
     id: radioItem
 
@@ -12,7 +13,6 @@ Item {
 
     width: mark.width + 6 + label.implicitWidth
     height: Math.max(14, label.implicitHeight)
-    activeFocusOnTab: true
 
     Keys.onSpacePressed: clicked()
     Keys.onReturnPressed: clicked()
