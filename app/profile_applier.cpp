@@ -32,6 +32,9 @@ bool ProfileApplier::start()
     // Nothing here listens to the mouse's own reports; a stopped worker also lets the program
     // end without waiting for its last read.
     m_window->hid().stopWorker();
+    // The stored profile is what was asked for: the first start must not replace it with
+    // the mouse's values before it is sent.
+    root->setProperty("adoptMouseValues", false);
     QQmlProperty(root, QStringLiteral("isPowerOn")).connectNotifySignal(this, SLOT(pagesReady()));
     pagesReady();
     return true;

@@ -17,6 +17,9 @@ Item {
         ""]
     property int language: 1
     property bool isPowerOn: false
+    // At the first start the DPI and report-rate pages take the mouse's own values, which it
+    // keeps across programs; a command-line apply sends the stored profile as it stands.
+    property bool adoptMouseValues: true
     property int curDev: 0
     property bool isScrollRateFocus: false
     property int skin_No: 1

@@ -89,7 +89,7 @@ Panel {
         const values = []
         for (let i = 0; i < 8; ++i)
             values.push(usableDpi(stored[i]))
-        if (!mainIten.isPowerOn) {
+        if (!mainIten.isPowerOn && mainIten.adoptMouseValues) {
             // The mouse keeps its stages across programs: at the first start its own win.
             const device = ui_View.mouseReadDPISet()
             let differ = false

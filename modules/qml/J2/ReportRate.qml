@@ -29,7 +29,7 @@ Panel {
 
     function init(isSendData) {
         let v = Number(ui_View.ui_81H_GetReportRate())
-        if (!mainIten.isPowerOn) {
+        if (!mainIten.isPowerOn && mainIten.adoptMouseValues) {
             // The mouse's own rate wins at the first start; a reply that is no rate code is
             // a failed read, not a setting.
             const w = Number(hid.hid_83H_GetReportRate())
