@@ -2,13 +2,16 @@
 # The macro editor of the real program under Xvfb, used as a person would: a new macro,
 # "Rec Time" on, a recording of keys typed by xdotool (heard through the desktop-wide X11
 # capture, not through the window), then stopped. The macro file must hold what was typed;
-# screenshots of the editor while recording and after are kept in <build>/screenshots/.
+# Then the editor is closed with OK and the macro is given to Button 2 through the key menu
+# and the choice dialog; the matrix and the macro payload must reach the mouse (HID log).
+# Screenshots of the editor while recording and after, and of the choice dialog, are kept in
+# <build>/screenshots/.
 # Usage: tests/ui/macro_path.sh <build folder>
 set -euo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
 out="$build/screenshots"
 mkdir -p "$out"
-source "$(dirname "$0")/xvfb_session.sh" xdotool import
+source "$(dirname "$0")/xvfb_session.sh" xdotool import python3
 
 "$work/skald-config" --simulate --hid-log "$work/hid.txt" > "$work/log.txt" 2>&1 &
 app_pid=$!
@@ -41,6 +44,47 @@ events="$(grep -E '^[0-9]+=' "$file" | sed 's/^[0-9]*=//; s/"//g' | tr '\n' ' ')
 echo "recorded: $events"
 [[ "$events" =~ ^1,A\ 0,[0-9]+\ 2,A\ 0,[0-9]+\ 1,B\ 0,[0-9]+\ 2,B\ $ ]] \
     || { echo "unexpected events: $events"; cat "$work/log.txt"; exit 1; }
+# OK closes the editor; Button 2's row, the menu's "Macro", the drop-down's first macro, OK.
+at 653 515
+at 183 159
+at 272 394
+at 506 240
+at 500 262
+shot macro-choice 0.3
+at 503 425
+sleep 0.8
+
+python3 - "$work/hid.txt" <<'PY'
+import sys
+
+sent = []
+for line in open(sys.argv[1]):
+    parts = line.split()
+    if len(parts) < 3 or parts[1] not in ("SF", "WO"):
+        continue
+    data = bytes.fromhex(parts[2])[1:]
+    if parts[1] == "SF":
+        sent.append([data, b""])
+    elif sent:
+        sent[-1][1] += data
+
+matrices = [s[1] for s in sent if s[0][0] == 0x07]
+macros = [s for s in sent if s[0][0] == 0x08 and s[0][1] == 2]
+if not matrices or matrices[-1][4:8].hex() != "09000200":
+    print("Button 2 does not play macro slot 2: %s" % (matrices[-1][4:8].hex() if matrices else "no matrix"))
+    sys.exit(1)
+if not macros:
+    print("the macro was not sent to slot 2")
+    sys.exit(1)
+body = macros[-1][1]
+codes = [body[i] for i in (3, 5, 7, 9)]
+released = [body[i] >= 0x80 for i in (2, 4, 6, 8)]
+if codes != [0x04, 0x04, 0x05, 0x05] or released != [False, True, False, True]:
+    print("unexpected macro payload: %s" % body[:16].hex())
+    sys.exit(1)
+print("Button 2 plays the recorded macro on the mouse")
+PY
+
 if grep -q "QML\|qrc:/" "$work/log.txt"; then
     echo "QML warnings:"; grep "QML\|qrc:/" "$work/log.txt"; exit 1
 fi
