@@ -19,15 +19,7 @@ with open(sys.argv[1], "wb") as f:
 EOF
 convert "$work/square.ppm" "$work/square.png"
 
-"$work/skald-config" --simulate --hid-log "$work/hid.txt" > "$work/log.txt" 2>&1 &
-app_pid=$!
-win=""
-for _ in $(seq 100); do
-    win="$(xdotool search --onlyvisible --class skald-config 2>/dev/null | head -n1 || true)"
-    [[ -n "$win" ]] && break
-    sleep 0.1
-done
-[[ -n "$win" ]] || { echo "the window did not appear"; cat "$work/log.txt"; exit 1; }
+start_program --simulate --hid-log "$work/hid.txt"
 
 shot() { sleep "${2:-0.6}"; import -window "$win" "$out/$1.png"; }
 at() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.3; }

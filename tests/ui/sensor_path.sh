@@ -10,15 +10,7 @@ mkdir -p "$out"
 source "$(dirname "$0")/xvfb_session.sh" xdotool import convert
 
 log="$work/hid.log"
-"$work/skald-config" --simulate --hid-log "$log" > "$work/log.txt" 2>&1 &
-app_pid=$!
-win=""
-for _ in $(seq 100); do
-    win="$(xdotool search --onlyvisible --class skald-config 2>/dev/null | head -n1 || true)"
-    [[ -n "$win" ]] && break
-    sleep 0.1
-done
-[[ -n "$win" ]] || { echo "the window did not appear"; cat "$work/log.txt"; exit 1; }
+start_program --simulate --hid-log "$log"
 sleep 2.5
 xdotool windowfocus --sync "$win" 2>/dev/null || true
 

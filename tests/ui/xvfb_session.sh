@@ -27,3 +27,17 @@ exec 3>&-
 for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM
+
+# start_program ARGS...: starts the private copy with ARGS (output in $work/log.txt) and waits
+# for its window; sets app_pid and win.
+start_program() {
+    "$work/skald-config" "$@" > "$work/log.txt" 2>&1 &
+    app_pid=$!
+    win=""
+    for _ in $(seq 100); do
+        win="$(xdotool search --onlyvisible --class skald-config 2>/dev/null | head -n1 || true)"
+        [[ -n "$win" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$win" ]] || { echo "the window did not appear"; cat "$work/log.txt"; exit 1; }
+}
