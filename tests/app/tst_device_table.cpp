@@ -85,6 +85,14 @@ private slots:
         QVERIFY(parseDeviceTable(*zero, {}).isEmpty());
         std::unique_ptr<QSettings> hostile(table(dir, "[common]\ntotal = -5\n"));
         QVERIFY(parseDeviceTable(*hostile, {}).isEmpty());
+        // A count of billions once kept the device check reading for good, and a report length
+        // of two gigabytes made every transfer ask for that much.
+        std::unique_ptr<QSettings> endless(
+            table(dir, "[common]\ntotal = 4294967\n[0]\nreportLength = 2147483647\n[1]\nreportLength = 4096\n"));
+        const DeviceTable t = parseDeviceTable(*endless, {});
+        QCOMPARE(t.size(), 256);
+        QCOMPARE(t[0].reportLength, 0u);
+        QCOMPARE(t[1].reportLength, 4096u);
     }
 
     void namesComeFromTheApplicationConfiguration()
