@@ -160,12 +160,14 @@ int VirtualMouse::getFeatureReport(HidHandle *device, unsigned char *data, size_
         QMutexLocker l(&m_lock);
         Handle *h = reinterpret_cast<Handle *>(device);
         if (liveLocked(h) && !failLocked(Call::GetFeature) && h->iface == CommandInterface && length >= 1) {
-            unsigned char report[9] = {};
+            QByteArray report(9, '\0');
             if (m_hasReply)
-                std::memcpy(report + 1, m_reply, 8);
-            const size_t n = std::min<size_t>(length, 9);
-            std::memcpy(data, report, n);
-            result = int(n);
+                std::memcpy(report.data() + 1, m_reply, 8);
+            if (!m_replyHook || m_replyHook(Call::GetFeature, report)) {
+                const size_t n = std::min<size_t>(length, size_t(report.size()));
+                std::memcpy(data, report.constData(), n);
+                result = int(n);
+            }
         }
         recordLocked({Report::GetFeature, true,
                           result >= 0 ? QByteArray(reinterpret_cast<const char *>(data), result) : QByteArray(),
@@ -223,17 +225,23 @@ int VirtualMouse::read(HidHandle *device, unsigned char *data, size_t length)
         Handle *h = reinterpret_cast<Handle *>(device);
         // A blocking read with nothing queued would hang the real device's caller for good; the
         // virtual mouse answers it with an error instead.
-        if (liveLocked(h) && !failLocked(Call::Read) && h->iface == CommandInterface && !m_input.empty()) {
-            QByteArray report = m_input.front();
-            m_input.pop_front();
-            int n = std::min(int(length), int(report.size()));
-            if (m_shortenInput >= 0) {
-                n = std::min(n, m_shortenInput);
-                m_shortenInput = -1;
+        if (liveLocked(h) && !failLocked(Call::Read) && h->iface == CommandInterface
+            && (!m_input.empty() || m_replyHook)) {
+            QByteArray report;
+            if (!m_input.empty()) {
+                report = m_input.front();
+                m_input.pop_front();
             }
-            std::memcpy(data, report.constData(), size_t(n));
-            delivered = report.left(n);
-            result = n;
+            if (!m_replyHook || m_replyHook(Call::Read, report)) {
+                int n = std::min(int(length), int(report.size()));
+                if (m_shortenInput >= 0) {
+                    n = std::min(n, m_shortenInput);
+                    m_shortenInput = -1;
+                }
+                std::memcpy(data, report.constData(), size_t(n));
+                delivered = report.left(n);
+                result = n;
+            }
         }
         recordLocked({Report::Read, true, delivered, result});
         if (result >= 0)
@@ -254,7 +262,19 @@ int VirtualMouse::readTimeout(HidHandle *device, unsigned char *data, size_t len
     }
     int result = -1;
     QByteArray delivered;
-    if (liveLocked(h) && !failLocked(Call::ReadTimeout) && h->iface == NotifyInterface) {
+    if (liveLocked(h) && !failLocked(Call::ReadTimeout) && h->iface == NotifyInterface && m_replyHook) {
+        QByteArray report;
+        if (!m_notifications.empty()) {
+            report = m_notifications.front();
+            m_notifications.pop_front();
+        }
+        if (m_replyHook(Call::ReadTimeout, report)) {
+            const int n = std::min(int(length), int(report.size()));
+            std::memcpy(data, report.constData(), size_t(n));
+            delivered = report.left(n);
+            result = n;
+        }
+    } else if (liveLocked(h) && !failLocked(Call::ReadTimeout) && h->iface == NotifyInterface) {
         QDeadlineTimer deadline = milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
                                                    : QDeadlineTimer(milliseconds);
         const int wakeups = m_wakeups;
@@ -616,6 +636,13 @@ void VirtualMouse::shortenNextInputReport(int bytes)
 {
     QMutexLocker l(&m_lock);
     m_shortenInput = std::max(0, bytes);
+}
+
+void VirtualMouse::setReplyHook(ReplyHook hook)
+{
+    QMutexLocker l(&m_lock);
+    m_replyHook = std::move(hook);
+    m_notified.wakeAll();
 }
 
 void VirtualMouse::wakeReaders()

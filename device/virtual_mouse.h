@@ -79,6 +79,13 @@ public:
     void shortenNextInputReport(int bytes);
     // Makes reads waiting on the notification interface return at once (with nothing).
     void wakeReaders();
+    // Lets a test answer in the firmware's place. The hook sees every reply feature report
+    // (GetFeature, report id included), payload input report (Read) and notification report
+    // (ReadTimeout) as the firmware would deliver it, empty when it has none, and may change its
+    // length and content, or return false to fail the call. A notification left empty is a quiet
+    // read that returns at once. It runs under the mouse's lock: it must not call the mouse.
+    using ReplyHook = std::function<bool(Call call, QByteArray &report)>;
+    void setReplyHook(ReplyHook hook);
 
     // --- What the mouse saw ---
     struct Report
@@ -163,6 +170,7 @@ private:
     bool m_corruptReply = false;
     int m_shortenInput = -1;
     int m_wakeups = 0;
+    ReplyHook m_replyHook;
 
     QList<Report> m_reports;
     QList<QByteArray> m_blocks;
