@@ -1,0 +1,44 @@
+#include "tests/fuzz/fuzz_link.h"
+
+#include "app/device_table.h"
+#include "device/hid_backend.h"
+#include "device/hid_thread.h"
+#include "device/link_pause.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace Fuzz {
+
+VirtualLink &VirtualLink::instance()
+{
+    static VirtualLink *link = new VirtualLink; // lives to the end of the process, as the program's link
+    return *link;
+}
+
+VirtualLink::VirtualLink() : mouse(3389)
+{
+    setLinkPauseFunction([](int) {});
+    setCurrentHidBackend(&mouse);
+    link = new Hid_Thread;
+    // Enumerated, without the connection check: that would start the listener.
+    link->findDevices(loadBuiltInDeviceTable());
+}
+
+void VirtualLink::require(bool ok, const char *what)
+{
+    if (ok)
+        return;
+    std::fprintf(stderr, "fuzz: broken rule: %s\n", what);
+    std::abort();
+}
+
+void VirtualLink::requireIdle(const char *after)
+{
+    if (!link->isLinkFree() || mouse.openCommandHandles() != 0) {
+        std::fprintf(stderr, "fuzz: link busy or command handle left open after %s\n", after);
+        std::abort();
+    }
+}
+
+} // namespace Fuzz
