@@ -314,7 +314,8 @@ private slots:
         {
             QFile noise(QStringLiteral("./modules/macro/Noise.bin"));
             QVERIFY(noise.open(QIODevice::WriteOnly));
-            noise.write(QByteArray("\x00\xff\x13[[\n=\x7f garbage ", 20));
+            static const char garbage[] = "\x00\xff\x13[[\n=\x7f garbage ";
+            noise.write(garbage, sizeof garbage - 1);
         }
         eval(QStringLiteral("macroEditorMain.init(); macroEditorMain.x = 190; macroEditorMain.y = 100;"
                             "macroEditorMain.visible = true; mainMask.visible = true"));

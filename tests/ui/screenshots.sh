@@ -14,7 +14,12 @@ shot() { sleep "${2:-0.6}"; import -window "$win" "$out/$1.png"; }
 at() { xdotool mousemove --window "$win" "$1" "$2" click "${3:-1}"; }
 
 # Power-on logo, then the working screen once the first busy period is over.
-shot power-on 0.2
+# A slow machine (or a sanitizer build) may map the window before its first frame: wait for it.
+for _ in $(seq 30); do
+    shot power-on 0.1
+    spread="$(convert "$out/power-on.png" -format '%[fx:standard_deviation]' info:)"
+    awk -v s="$spread" 'BEGIN { exit !(s > 0.01) }' && break
+done
 shot main 2.0
 # The profile page, with two new profiles so that the list shows rows.
 at 80 620
