@@ -118,6 +118,56 @@ private slots:
         }
         QCOMPARE(notifications, 1);   // the DPI button
     }
+
+    // --hid-log as a caller in another folder gives it: a relative path is the caller's, an
+    // existing log grows, and the program's own files are refused and left as they were.
+    void hidLogPaths()
+    {
+        QTemporaryDir home, caller;
+        const QString exe = install(home.path());
+        QVERIFY(QDir(caller.path()).mkpath(QStringLiteral("logs")));
+        const QString log = caller.filePath(QStringLiteral("logs/hid.txt"));
+        {
+            QFile old(log);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("1 SF 00\n");
+        }
+        auto run = [&](const QString &logArgument, QByteArray *output) {
+            QProcess p;
+            start(p, exe, {QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("1"),
+                           QStringLiteral("--hid-log"), logArgument},
+                  caller.path());
+            if (!p.waitForFinished(30000))
+                stop(p);
+            *output = p.readAll();
+            return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+
+        QByteArray output;
+        QCOMPARE(run(QStringLiteral("logs/hid.txt"), &output), 0);
+        QVERIFY(!QFile::exists(home.filePath(QStringLiteral("logs/hid.txt"))));
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        QVERIFY2(written.startsWith("1 SF 00\n"), written.left(200).constData());
+        // The key matrix of the apply went out after the old line.
+        QVERIFY2(written.indexOf(" SF 0007") > 8, written.left(400).constData());
+
+        const QString ownFiles[] = {QDir(caller.path()).relativeFilePath(home.filePath(QStringLiteral("modules/setting/p2.bin"))),
+                                    home.filePath(QStringLiteral("modules/setting/apConfig.bin")), exe};
+        for (const QString &own : ownFiles) {
+            const QString path = QDir(caller.path()).absoluteFilePath(own);
+            QFile before(path);
+            QVERIFY2(before.open(QIODevice::ReadOnly), qPrintable(path));
+            const QByteArray bytes = before.readAll();
+            before.close();
+            QCOMPARE(run(own, &output), 2);
+            QVERIFY2(output.contains("refusing to write the HID log over"), output.constData());
+            QFile after(path);
+            QVERIFY(after.open(QIODevice::ReadOnly));
+            QVERIFY2(after.readAll() == bytes, qPrintable(own));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSimulateProcess)
