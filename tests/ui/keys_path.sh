@@ -47,6 +47,7 @@ if grep -E "\.qml:[0-9]+" "$work/log.txt"; then
 fi
 
 # The last key matrix (command 0x07 and its payload reports) in the mouse's slot order.
+wait_quiet "$work/hid.txt"
 python3 - "$work/hid.txt" <<'PY'
 import sys
 

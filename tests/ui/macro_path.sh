@@ -46,6 +46,7 @@ shot macro-choice 0.3
 at 503 425
 sleep 0.8
 
+wait_quiet "$work/hid.txt"
 python3 - "$work/hid.txt" <<'PY'
 import sys
 

@@ -20,6 +20,7 @@ EOF
 convert "$work/square.ppm" "$work/square.png"
 
 start_program --simulate --hid-log "$work/hid.txt"
+trap 'cp "$work/log.txt" "$out/screen-path-log.txt" 2>/dev/null; cp "$work/hid.txt" "$out/screen-path-hid.txt" 2>/dev/null; cleanup' EXIT
 
 shot() { sleep "${2:-0.6}"; import -window "$win" "$out/$1.png"; }
 at() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.3; }
@@ -72,6 +73,7 @@ if grep -E "\.qml:[0-9]+" "$work/log.txt"; then
 fi
 
 # What the mouse received: the command reports (SF) with the payload reports (WO) after them.
+wait_quiet "$work/hid.txt"
 python3 - "$work/hid.txt" <<'EOF'
 import sys
 

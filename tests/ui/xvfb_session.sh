@@ -40,4 +40,40 @@ start_program() {
         sleep 0.1
     done
     [[ -n "$win" ]] || { echo "the window did not appear"; cat "$work/log.txt"; exit 1; }
+    wait_drawn
+}
+
+# wait_drawn: waits (at most half a minute) until the window shows its pages and has stopped
+# changing: a loaded machine maps the window well before the pages are loaded, and a click
+# before that is lost.
+wait_drawn() {
+    local previous="" current spread
+    command -v import >/dev/null && command -v convert >/dev/null || { sleep 2; return 0; }
+    for _ in $(seq 60); do
+        sleep 0.5
+        import -window "$win" "$work/drawn.png" 2>/dev/null || continue
+        spread="$(convert "$work/drawn.png" -format '%[fx:standard_deviation]' info: 2>/dev/null || echo 0)"
+        awk -v s="$spread" 'BEGIN { exit !(s > 0.01) }' || continue
+        current="$(convert "$work/drawn.png" rgb:- | md5sum)"
+        [[ "$current" == "$previous" ]] && return 0
+        previous="$current"
+    done
+}
+
+# wait_quiet FILE: waits until FILE has stopped growing for three seconds (at most a minute).
+# Clicks and keys reach a busy program late, and an upload takes its time: what the program is
+# still sending must be in the HID log before the log is read.
+wait_quiet() {
+    local last=-1 size quiet=0
+    for _ in $(seq 600); do
+        size="$(stat -c %s "$1" 2>/dev/null || echo 0)"
+        if [[ "$size" == "$last" ]]; then
+            quiet=$((quiet + 1))
+            [[ $quiet -ge 30 ]] && return 0
+        else
+            quiet=0
+            last="$size"
+        fi
+        sleep 0.1
+    done
 }
