@@ -50,16 +50,9 @@ wait_quiet "$work/hid.txt"
 python3 - "$work/hid.txt" <<'PY'
 import sys
 
-sent = []
-for line in open(sys.argv[1]):
-    parts = line.split()
-    if len(parts) < 3 or parts[1] not in ("SF", "WO"):
-        continue
-    data = bytes.fromhex(parts[2])[1:]
-    if parts[1] == "SF":
-        sent.append([data, b""])
-    elif sent:
-        sent[-1][1] += data
+from hid_log import commands
+
+sent = commands(sys.argv[1])
 
 matrices = [s[1] for s in sent if s[0][0] == 0x07]
 macros = [s for s in sent if s[0][0] == 0x08 and s[0][1] == 2]

@@ -27,6 +27,8 @@ exec 3>&-
 for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM
+# The scripts' Python parts read the HID log with hid_log.py, next to this file.
+export PYTHONPATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)${PYTHONPATH:+:$PYTHONPATH}"
 
 # start_program ARGS...: starts the private copy with ARGS (output in $work/log.txt) and waits
 # for its window; sets app_pid and win.
