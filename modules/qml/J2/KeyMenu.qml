@@ -163,12 +163,17 @@ Rectangle {
                 color: rowArea.containsMouse || keyMenu.currentItem === index
                        || (isParent && keyMenu.openSub === modelData.sub) ? "#8f2020" : "transparent"
                 Text {
+                    // Long labels (and longer translations) shrink to fit the fixed menu width.
                     x: 8
-                    anchors.verticalCenter: parent.verticalCenter
+                    width: parent.width - 12
+                    height: parent.height
+                    verticalAlignment: Text.AlignVCenter
                     text: keyMenu.itemText(menuRow.modelData.lang)
                     color: mainIten.fontColor
                     font.family: mainIten.fontFamily
                     font.pixelSize: mainIten.fontMinSize + 1
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 8
                 }
                 MouseArea {
                     id: rowArea
@@ -214,11 +219,15 @@ Rectangle {
                         color: subArea.containsMouse || keyMenu.currentSubItem === index ? "#8f2020" : "transparent"
                         Text {
                             x: 8
-                            anchors.verticalCenter: parent.verticalCenter
+                            width: parent.width - 12
+                            height: parent.height
+                            verticalAlignment: Text.AlignVCenter
                             text: keyMenu.keyMenuLang[subRow.modelData[0]]
                             color: mainIten.fontColor
                             font.family: mainIten.fontFamily
                             font.pixelSize: mainIten.fontMinSize + 1
+                            fontSizeMode: Text.HorizontalFit
+                            minimumPixelSize: 8
                         }
                         MouseArea {
                             id: subArea
