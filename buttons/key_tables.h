@@ -26,9 +26,6 @@ extern const std::size_t scanRowCount;
 extern const UsageRow usageRows[];
 extern const std::size_t usageRowCount;
 
-// Table key of a scan row: the scan code shifted left by 8, the extended flag in bit 0.
-constexpr unsigned scanKey(unsigned scan, bool extended) { return (scan << 8) | (extended ? 1u : 0u); }
-
 // Plain lookups; 0 when the table has no row.
 std::uint8_t virtualKeyForScan(unsigned scan, bool extended);
 std::uint8_t usageForVirtualKey(unsigned virtualKey);

@@ -34,7 +34,6 @@ public:
     // executable, and whatever lies under modules/ or is HZK16 in `dataFolder`.
     static bool isProgramFile(const QString &path, const QString &dataFolder, const QString &executable);
 
-    VirtualMouse *virtualMouse() const { return m_mouse.get(); }
     HidBackend *backend() const;
 
 private:

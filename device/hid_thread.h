@@ -43,11 +43,6 @@ public:
     void setOwner(Widget *owner) { m_owner = owner; }
     Widget *owner() const { return m_owner; }
 
-    // The HID layer this link talks through; the one installed when the link was built unless
-    // replaced here (only while no worker runs).
-    void setHidBackend(HidBackend *backend) { m_hid = backend; }
-    HidBackend *hidBackend() const { return m_hid; }
-
     // Discovery (GUI thread, while no worker listens).
     void findDevices(const DeviceTable &table);
     HidHandle *openCommandPath(int index);
@@ -79,10 +74,6 @@ public:
 public slots:
     void swichCurDevice(uint did);
     void chkDeviceIsEnCode();
-
-    uchar hidCS(uchar *data);
-    void USBDataEncryption(uchar *FIFOBuf, uchar *SecrecyCode);
-    void USBDataDecipher(uchar *FIFOBuf, uchar *SecrecyCode);
 
     void hid_01H_SetKeyboardoption(uchar byte1);
     void hid_02H_SetCurrentProfile(uchar profile);
@@ -142,6 +133,7 @@ private:
     uchar m_featureIn[9] = {};
     uchar m_payload[256] = {};
 
+    // The HID layer installed when the link was built.
     HidBackend *m_hid = nullptr;
     // The worker reads the device list and clears its record's notification path.
     mutable QMutex m_devicesLock;

@@ -14,23 +14,6 @@
 #include <cstring>
 #include <vector>
 
-uchar Hid_Thread::hidCS(uchar *data)
-{
-    return data ? hidChecksum(data) : 0;
-}
-
-void Hid_Thread::USBDataEncryption(uchar *FIFOBuf, uchar *SecrecyCode)
-{
-    if (FIFOBuf && SecrecyCode)
-        scrambleBlock(FIFOBuf, SecrecyCode);
-}
-
-void Hid_Thread::USBDataDecipher(uchar *FIFOBuf, uchar *SecrecyCode)
-{
-    if (FIFOBuf && SecrecyCode)
-        unscrambleBlock(FIFOBuf, SecrecyCode);
-}
-
 void Hid_Thread::setLinkFree(bool free)
 {
     linkFree = free;

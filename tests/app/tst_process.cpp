@@ -124,6 +124,37 @@ private slots:
         QCOMPARE(run.currentProfile, 2);
     }
 
+    // What an apply sends is fixed: any change of a byte, of the order or of the count of the
+    // reports shows here against the traffic recorded for each model.
+    void applyTrafficIsUnchanged_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::newRow("3389") << QStringLiteral("3389");
+        QTest::newRow("3337") << QStringLiteral("3337");
+    }
+    void applyTrafficIsUnchanged()
+    {
+        QFETCH(QString, model);
+        QTemporaryDir logs;
+        const QString log = logs.filePath(QStringLiteral("hid.txt"));
+        const Apply run = apply({QStringLiteral("--simulate=") + model, QStringLiteral("--apply-profile"),
+                                 QStringLiteral("1"), QStringLiteral("--hid-log"), log});
+        QCOMPARE(run.exitCode, 0);
+        QFile got(log), expected(QStringLiteral(SKALD_SOURCE_DIR "/tests/app/traffic/apply_profile_1_") + model
+                                 + QStringLiteral(".txt"));
+        QVERIFY(got.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
+        QStringList sent, recorded;
+        for (const QByteArray &line : got.readAll().split('\n')) {
+            if (!line.isEmpty())
+                sent << QString::fromLatin1(line.mid(line.indexOf(' ') + 1));   // without the time
+        }
+        for (const QByteArray &line : expected.readAll().split('\n')) {
+            if (!line.isEmpty() && !line.startsWith('#'))
+                recorded << QString::fromLatin1(line);
+        }
+        QCOMPARE(sent, recorded);
+    }
+
     // From a login script or a remote shell there is no display: the apply needs none, and
     // Qt has nothing to warn about on the way.
     void applyProfileWithoutDisplay()

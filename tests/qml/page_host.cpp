@@ -1,5 +1,6 @@
 #include "tests/qml/page_host.h"
 
+#include <QMetaMethod>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlExpression>
@@ -47,69 +48,95 @@ QStringList FakeBridge::callNames() const
     return out;
 }
 
-QVariant FakeBridge::getLang() { record(QStringLiteral("getLang")); return lang; }
-QVariant FakeBridge::getProfile() { record(QStringLiteral("getProfile")); return storedProfile; }
-void FakeBridge::ui_02H_SetCurrentProfile(int profile) { record(QStringLiteral("ui_02H_SetCurrentProfile"), {profile}); }
-
-QStringList FakeBridge::getGlobalStrings(QVariant type, QString langCode)
+FakeBridge::FakeBridge()
 {
-    record(QStringLiteral("getGlobalStrings"), {type, langCode});
-    return myQQuickView::getGlobalStrings(type, langCode);
+    answer("getLang", [this](const QVariantList &) { return lang; });
+    answer("getProfile", [this](const QVariantList &) { return storedProfile; });
+    answer("ui_02H_SetCurrentProfile", [](const QVariantList &) { return QVariant(); });
+    answer("getGlobalStrings", [this](const QVariantList &a) {
+        return QVariant(myQQuickView::getGlobalStrings(a[0], a[1].toString()));
+    });
+    answer("getNameList", [this](const QVariantList &a) { return QVariant(nameLists.value(a[0].toInt())); });
+    answer("updataNameList", [this](const QVariantList &a) {
+        QVariantList list;
+        for (const QString &n : a[1].toStringList())
+            list << n;
+        nameLists[a[0].toInt()] = list;
+        return QVariant(true);
+    });
+    answer("loadProfile", [this](const QVariantList &) { return QVariant(loadResult); });
+    answer("ui_81H_GetReportRate", [this](const QVariantList &) { return reportRate; });
+    answer("getKeydefine", [this](const QVariantList &) { return QVariant(keyEntry); });
+    answer("getXYSensitive", [this](const QVariantList &) { return xySensitive; });
+    answer("ui_91H_GetDPISet", [this](const QVariantList &) { return QVariant(dpiValues); });
+    answer("ui_91H_GetDPISelect", [this](const QVariantList &) { return QVariant(dpiSelects); });
+    answer("mouseReadDPISet", [this](const QVariantList &) {
+        return QVariant(mouseDpiValues.isEmpty() ? dpiValues : mouseDpiValues);
+    });
+    answer("ui_90H_GetLED8StageColor", [this](const QVariantList &) { return QVariant(stageColors); });
+    answer("ui_8DH_GetRGBLedEffect", [this](const QVariantList &) { return QVariant(ledEffect); });
+    answer("getCursorSpeed", [this](const QVariantList &) { return QVariant(cursorSpeed); });
+    answer("getDoubleClickSpeed", [this](const QVariantList &) { return QVariant(doubleClickSpeed); });
+    answer("getVerticalScrollLines", [this](const QVariantList &) { return QVariant(scrollLines); });
+    answer("getData", [this](const QVariantList &a) {
+        return a[0].toString() == QLatin1String("sensor/jmgd") ? jmgd : QVariant();
+    });
+    answer("getMacroKey", [](const QVariantList &) { return QVariant(QStringLiteral("Macro_0")); });
+    // Answered with nothing: the pages' writes and the calls that would reach files or programs.
+    for (const char *slot : {"resetProfile", "copyProfile", "saveProfile", "openUpdateExe", "getPictureValue",
+                             "getselectGun", "ui_07H_SetKeyMatrix", "ui_0EH_SetXYSensitive", "ui_11H_SetDPISelect",
+                             "ui_11H_SetDPISet", "ui_11H_SetDPISetTmp", "mouseSetDPIColor", "mouseSetRGBLedEffect",
+                             "mouseSetReportRate", "setCursorSpeed", "setDoubleClickSpeed", "setVerticalScrollLines",
+                             "mouseSetJMGD"})
+        answer(slot, [](const QVariantList &) { return QVariant(); });
 }
 
-QVariantList FakeBridge::getNameList(QVariant type)
+void FakeBridge::answer(const char *slot, Answer answer)
 {
-    record(QStringLiteral("getNameList"), {type});
-    return nameLists.value(type.toInt());
+    // An answer for a slot the bridge no longer has would silently stop faking anything.
+    bool found = false;
+    const QMetaObject *mo = metaObject();
+    for (int i = mo->methodOffset(); i < mo->methodCount() && !found; ++i)
+        found = mo->method(i).name() == slot;
+    if (!found)
+        qFatal("FakeBridge: the bridge has no slot %s", slot);
+    m_answers.insert(slot, std::move(answer));
 }
 
-QVariant FakeBridge::updataNameList(QVariant type, QStringList nameList)
+int FakeBridge::qt_metacall(QMetaObject::Call call, int id, void **args)
 {
-    record(QStringLiteral("updataNameList"), {type, QVariant(nameList)});
-    QVariantList list;
-    for (const QString &n : nameList)
-        list << n;
-    nameLists[type.toInt()] = list;
-    return true;
+    if (call == QMetaObject::InvokeMetaMethod && id >= 0) {
+        const QMetaMethod method = metaObject()->method(id);
+        const auto found = m_answers.constFind(method.name());
+        if (method.isValid() && found != m_answers.constEnd()) {
+            QVariantList in;
+            for (int i = 0; i < method.parameterCount(); ++i) {
+                const QMetaType type = method.parameterMetaType(i);
+                if (type.id() == QMetaType::QVariant)
+                    in << *static_cast<const QVariant *>(args[i + 1]);
+                else if (type.id() == QMetaType::UChar)   // a byte is written down as its number
+                    in << int(*static_cast<const uchar *>(args[i + 1]));
+                else
+                    in << QVariant(type, args[i + 1]);
+            }
+            record(QString::fromLatin1(method.name()), in);
+            QVariant out = found.value()(in);
+            const QMetaType type = method.returnMetaType();
+            if (args[0] && type.isValid() && type.id() != QMetaType::Void) {
+                if (type.id() != QMetaType::QVariant) {
+                    if (!out.convert(type))
+                        out = QVariant(type);
+                    type.destruct(args[0]);
+                    type.construct(args[0], out.constData());
+                } else {
+                    *static_cast<QVariant *>(args[0]) = out;
+                }
+            }
+            return -1;
+        }
+    }
+    return myQQuickView::qt_metacall(call, id, args);
 }
-
-void FakeBridge::resetProfile(int profile) { record(QStringLiteral("resetProfile"), {profile}); }
-void FakeBridge::copyProfile(int destprofile, int srcprofile) { record(QStringLiteral("copyProfile"), {destprofile, srcprofile}); }
-bool FakeBridge::loadProfile(int profile) { record(QStringLiteral("loadProfile"), {profile}); return loadResult; }
-void FakeBridge::saveProfile(int profile) { record(QStringLiteral("saveProfile"), {profile}); }
-void FakeBridge::openUpdateExe() { record(QStringLiteral("openUpdateExe")); }
-
-QVariant FakeBridge::ui_81H_GetReportRate() { record(QStringLiteral("ui_81H_GetReportRate")); return reportRate; }
-QVariantList FakeBridge::getKeydefine(QVariant matrixId) { record(QStringLiteral("getKeydefine"), {matrixId}); return keyEntry; }
-QVariant FakeBridge::getXYSensitive(QVariant index) { record(QStringLiteral("getXYSensitive"), {index}); return xySensitive; }
-QVariantList FakeBridge::ui_91H_GetDPISet() { record(QStringLiteral("ui_91H_GetDPISet")); return dpiValues; }
-QVariantList FakeBridge::ui_91H_GetDPISelect() { record(QStringLiteral("ui_91H_GetDPISelect")); return dpiSelects; }
-QVariantList FakeBridge::mouseReadDPISet() { record(QStringLiteral("mouseReadDPISet")); return mouseDpiValues.isEmpty() ? dpiValues : mouseDpiValues; }
-QVariantList FakeBridge::ui_90H_GetLED8StageColor(uchar type) { record(QStringLiteral("ui_90H_GetLED8StageColor"), {type}); return stageColors; }
-QVariantList FakeBridge::ui_8DH_GetRGBLedEffect() { record(QStringLiteral("ui_8DH_GetRGBLedEffect")); return ledEffect; }
-uint FakeBridge::getCursorSpeed() { record(QStringLiteral("getCursorSpeed")); return cursorSpeed; }
-uint FakeBridge::getDoubleClickSpeed() { record(QStringLiteral("getDoubleClickSpeed")); return doubleClickSpeed; }
-uint FakeBridge::getVerticalScrollLines() { record(QStringLiteral("getVerticalScrollLines")); return scrollLines; }
-QVariant FakeBridge::getData(QVariant key) { record(QStringLiteral("getData"), {key}); return key.toString() == QLatin1String("sensor/jmgd") ? jmgd : QVariant(); }
-QVariantList FakeBridge::getPictureValue(bool isFile) { record(QStringLiteral("getPictureValue"), {isFile}); return {}; }
-QVariant FakeBridge::getselectGun(QVariant index) { record(QStringLiteral("getselectGun"), {index}); return QVariant(); }
-QVariant FakeBridge::getMacroKey(int index) { record(QStringLiteral("getMacroKey"), {index}); return QStringLiteral("Macro_0"); }
-
-void FakeBridge::ui_07H_SetKeyMatrix(QVariantList src64) { record(QStringLiteral("ui_07H_SetKeyMatrix"), {QVariant(src64)}); }
-void FakeBridge::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1) { record(QStringLiteral("ui_0EH_SetXYSensitive"), {par0, par1}); }
-void FakeBridge::ui_11H_SetDPISelect(QVariantList v) { record(QStringLiteral("ui_11H_SetDPISelect"), {QVariant(v)}); }
-void FakeBridge::ui_11H_SetDPISet(QVariantList src8, QVariantList v) { record(QStringLiteral("ui_11H_SetDPISet"), {QVariant(src8), QVariant(v)}); }
-void FakeBridge::ui_11H_SetDPISetTmp(QVariantList v) { record(QStringLiteral("ui_11H_SetDPISetTmp"), {QVariant(v)}); }
-void FakeBridge::mouseSetDPIColor(uchar type, QVariantList src24) { record(QStringLiteral("mouseSetDPIColor"), {type, QVariant(src24)}); }
-void FakeBridge::mouseSetRGBLedEffect(uchar effect, uchar option1, uchar option2, uchar r, uchar g, uchar b, QVariantList configs)
-{
-    record(QStringLiteral("mouseSetRGBLedEffect"), {effect, option1, option2, r, g, b, configs});
-}
-void FakeBridge::mouseSetReportRate(uchar rate) { record(QStringLiteral("mouseSetReportRate"), {rate}); }
-void FakeBridge::setCursorSpeed(uint v) { record(QStringLiteral("setCursorSpeed"), {v}); }
-void FakeBridge::setDoubleClickSpeed(uint v) { record(QStringLiteral("setDoubleClickSpeed"), {v}); }
-void FakeBridge::setVerticalScrollLines(uint v) { record(QStringLiteral("setVerticalScrollLines"), {v}); }
-void FakeBridge::mouseSetJMGD(uchar v) { record(QStringLiteral("mouseSetJMGD"), {v}); }
 
 PageHost::PageHost() : m_bridge(std::make_unique<FakeBridge>())
 {
