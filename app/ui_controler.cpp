@@ -3,6 +3,8 @@
 #include "app/widget.h"
 #include "profiles/myqquickview.h"
 #include "profiles/settings_file.h"
+#include "profiles/stored_value_reader.h"
+#include "profiles/stored_value_rules.h"
 
 #include <QQmlContext>
 #include <QSettings>
@@ -13,11 +15,11 @@ Ui_Controler::Ui_Controler(QObject *parent) : QObject(parent) {}
 QString Ui_Controler::windowTitleFor(const QString &configPath)
 {
     const std::unique_ptr<QSettings> file = SettingsFile::openScoped(configPath);
-    const QSettings &config = *file;
-    const QString language = config.value(QStringLiteral("common/language")).toString();
-    return config.value(language == QLatin1String("Portuguese") ? QStringLiteral("common/name0")
-                                                                  : QStringLiteral("common/name1"))
-        .toString();
+    auto value = [&](const QString &key) {
+        return StoredValues::read(*file, key, *StoredValues::configRule(key)).toString();
+    };
+    const QString language = value(QStringLiteral("common/language"));
+    return value(language == QLatin1String("Portuguese") ? QStringLiteral("common/name0") : QStringLiteral("common/name1"));
 }
 
 void Ui_Controler::setupUi(QWidget *window)

@@ -2,17 +2,17 @@
 #include "profiles/myqquickview.h"
 
 #include "buttons/macro_encoding.h"
-#include "buttons/macro_file_check.h"
+#include "buttons/macro_file_reader.h"
 #include "buttons/macro_files.h"
 #include "buttons/key_matrix.h"
 #include "device/hid_thread.h"
+#include "profiles/settings_file.h"
 #include "profiles/settings_store.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 
-#include <algorithm>
 
 namespace {
 
@@ -56,15 +56,15 @@ QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
     if (!MacroFiles::isValidName(text))
         return false;
     QDir().mkpath(QStringLiteral("./modules/macro"));
-    QSettings file(MacroFiles::pathFor(text), QSettings::IniFormat);
-    file.beginGroup(QStringLiteral("config"));
-    file.setValue(QStringLiteral("index"), macroIndex.toUInt());
-    file.setValue(QStringLiteral("total"), 0);
-    file.setValue(QStringLiteral("repeat"), 1);
-    file.setValue(QStringLiteral("did"), -1);
-    file.endGroup();
-    file.sync();
-    return file.status() == QSettings::NoError;
+    const std::unique_ptr<QSettings> file = SettingsFile::openScoped(MacroFiles::pathFor(text));
+    file->beginGroup(QStringLiteral("config"));
+    file->setValue(QStringLiteral("index"), macroIndex.toUInt());
+    file->setValue(QStringLiteral("total"), 0);
+    file->setValue(QStringLiteral("repeat"), 1);
+    file->setValue(QStringLiteral("did"), -1);
+    file->endGroup();
+    file->sync();
+    return file->status() == QSettings::NoError;
 }
 
 QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat)
@@ -72,14 +72,14 @@ QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant 
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return false;
-    QSettings file(path, QSettings::IniFormat);
-    file.remove(QStringLiteral("macro"));
-    file.setValue(QStringLiteral("config/total"), int(macros.size()));
-    file.setValue(QStringLiteral("config/repeat"), repeat.toInt());
+    const std::unique_ptr<QSettings> file = SettingsFile::openScoped(path);
+    file->remove(QStringLiteral("macro"));
+    file->setValue(QStringLiteral("config/total"), int(macros.size()));
+    file->setValue(QStringLiteral("config/repeat"), repeat.toInt());
     for (int i = 0; i < macros.size(); ++i)
-        file.setValue(QStringLiteral("macro/") + QString::number(i), macros[i]);
-    file.sync();
-    return file.status() == QSettings::NoError;
+        file->setValue(QStringLiteral("macro/") + QString::number(i), macros[i]);
+    file->sync();
+    return file->status() == QSettings::NoError;
 }
 
 QStringList myQQuickView::loadMacroIni(QVariant name)
@@ -87,34 +87,20 @@ QStringList myQQuickView::loadMacroIni(QVariant name)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return {};
-    QSettings file(path, QSettings::IniFormat);
-    // A damaged count must not make us list more events than the file holds.
-    file.beginGroup(QStringLiteral("macro"));
-    const qsizetype stored = file.childKeys().size();
-    file.endGroup();
-    const qsizetype total = std::min<qsizetype>(std::max(0, file.value(QStringLiteral("config/total"), 0).toInt()), stored);
-    QStringList steps;
-    steps.reserve(total + 1);
-    for (qsizetype i = 0; i < total; ++i)
-        steps.append(file.value(QStringLiteral("macro/") + QString::number(i)).toString());
-    steps.append(file.value(QStringLiteral("config/repeat")).toString());
-    return steps;
+    const MacroFileReader::Content content = MacroFileReader::read(path);
+    return content.oversized ? QStringList() : content.events + QStringList{content.repeat};
 }
 
 QVariant myQQuickView::loadMacroType(QVariant name)
 {
     const QString path = existingMacroFile(name);
-    if (path.isEmpty())
-        return 0;
-    return QSettings(path, QSettings::IniFormat).value(QStringLiteral("config/did")).toInt();
+    return path.isEmpty() ? 0 : MacroFileReader::read(path).type;
 }
 
 QVariant myQQuickView::loadMacroIndex(QVariant name)
 {
     const QString path = existingMacroFile(name);
-    if (path.isEmpty())
-        return 0;
-    return QSettings(path, QSettings::IniFormat).value(QStringLiteral("config/index")).toUInt();
+    return path.isEmpty() ? 0u : MacroFileReader::read(path).index;
 }
 
 void myQQuickView::setMacroIndex(QVariant name, QVariant macroIndex)
@@ -122,7 +108,7 @@ void myQQuickView::setMacroIndex(QVariant name, QVariant macroIndex)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return;
-    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("config/index"), macroIndex.toUInt());
+    SettingsFile::openScoped(path)->setValue(QStringLiteral("config/index"), macroIndex.toUInt());
 }
 
 QVariant myQQuickView::deleteMacroIni(QVariant name)
@@ -217,26 +203,5 @@ QVariantList myQQuickView::encodeMacro(QStringList macros, QVariant repeat)
 QString myQQuickView::checkMacroIni(QVariant name)
 {
     const QString path = existingMacroFile(name);
-    if (path.isEmpty())
-        return QString();
-    QSettings file(path, QSettings::IniFormat);
-    MacroFileCheck::Content content;
-    content.readable = file.status() == QSettings::NoError;
-    content.total = file.value(QStringLiteral("config/total"));
-    content.repeat = file.value(QStringLiteral("config/repeat"));
-    // Only as many as the file can hold keys for: a damaged count is not a loop bound.
-    file.beginGroup(QStringLiteral("macro"));
-    const qsizetype stored = file.childKeys().size();
-    file.endGroup();
-    const long long total = content.total.toLongLong();
-    for (long long i = 0; i < total && i <= stored; ++i) {
-        const QString key = QStringLiteral("macro/") + QString::number(i);
-        if (file.contains(key))
-            content.events.append(file.value(key).toString());
-        else
-            ++content.missing;
-    }
-    if (total > stored + 1)
-        content.missing += int(std::min<long long>(total - stored - 1, 1000000));
-    return MacroFileCheck::damage(content);
+    return path.isEmpty() ? QString() : MacroFileReader::read(path).damage;
 }

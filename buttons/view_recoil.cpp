@@ -5,9 +5,8 @@
 #include "device/hid_thread.h"
 #include "profiles/settings_file.h"
 #include "profiles/settings_store.h"
+#include "profiles/stored_value_reader.h"
 #include "profiles/stored_value_rules.h"
-
-#include <QDebug>
 
 #include <QFile>
 #include <QSettings>
@@ -58,16 +57,8 @@ QVariantList myQQuickView::getGunData(QVariant name)
     const QString key = presetKey(name);
     if (key.isEmpty() || !QFile::exists(presetFile))
         return {};
-    const QVariant stored = SettingsFile::openScoped(presetFile)->value(key);
-    if (!stored.isValid())
-        return {};
     // A damaged preset would send its wrapped numbers to the mouse: it reads as missing.
-    bool replaced = false;
-    const QVariant value = StoredValues::fitOrDefault(*StoredValues::presetRule(), stored, QVariant(), &replaced);
-    if (replaced)
-        qDebug().noquote() << presetFile + QStringLiteral(": ") + key << StoredValues::describe(stored)
-                           << "does not fit, read as missing";
-    return value.toList();
+    return StoredValues::read(*SettingsFile::openScoped(presetFile), key, *StoredValues::presetRule()).toList();
 }
 
 QVariant myQQuickView::getselectGun(QVariant index)

@@ -5,9 +5,8 @@
 #include "profiles/settings_list.h"
 #include "profiles/settings_file.h"
 #include "profiles/settings_store.h"
+#include "profiles/stored_value_reader.h"
 #include "profiles/stored_value_rules.h"
-
-#include <QDebug>
 
 #include <QSettings>
 
@@ -32,13 +31,5 @@ QVariantList myQQuickView::getNameList(QVariant type)
     if (key.isEmpty())
         return {};
     const std::unique_ptr<QSettings> names = SettingsFile::openScoped(QLatin1String(NamesList::FileName));
-    const QVariant stored = names->value(key);
-    if (!stored.isValid())
-        return {};
-    bool replaced = false;
-    const QVariant value = StoredValues::fitOrDefault(*StoredValues::namesRule(key), stored, QVariant(), &replaced);
-    if (replaced)
-        qDebug().noquote() << names->fileName() + QStringLiteral(": ") + key << StoredValues::describe(stored)
-                           << "does not fit, read as an empty list";
-    return value.toList();
+    return StoredValues::read(*names, key, *StoredValues::namesRule(key)).toList();
 }

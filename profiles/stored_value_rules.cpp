@@ -46,17 +46,6 @@ const int kButtonDefaults[16][4] = {{1, 0, 0xf0, 0}, {1, 0, 0xf1, 0}, {1, 0, 0xf
                                     {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},
                                     {0, 0, 0, 0},    {0, 0, 0, 0},    {4, 0, 1, 0},    {4, 0, 2, 0}};
 
-Rule number(qint64 min, qint64 max, int fallback, QList<qint64> also = {})
-{
-    Rule r;
-    r.kind = Rule::Number;
-    r.min = min;
-    r.max = max;
-    r.also = std::move(also);
-    r.fallback = fallback;
-    return r;
-}
-
 Rule byteList(int length, QVariantList fallback)
 {
     Rule r;
@@ -73,15 +62,6 @@ Rule dpiList(qint64 max)
     Rule r = byteList(8, numbers({400, 800, 1600, 2400, 3200, 6400, 8000, 12000}));
     r.min = 200;
     r.max = max;
-    return r;
-}
-
-Rule text(int maxLength, const QVariant &fallback = QString())
-{
-    Rule r;
-    r.kind = Rule::Text;
-    r.maxTextLength = maxLength;
-    r.fallback = fallback;
     return r;
 }
 
@@ -174,6 +154,36 @@ QVariant asVariant(qint64 n)
 
 } // namespace
 
+Rule number(qint64 min, qint64 max, int fallback, QList<qint64> also)
+{
+    Rule r;
+    r.kind = Rule::Number;
+    r.min = min;
+    r.max = max;
+    r.also = std::move(also);
+    r.fallback = fallback;
+    return r;
+}
+
+Rule text(int maxLength, const QVariant &fallback)
+{
+    Rule r;
+    r.kind = Rule::Text;
+    r.maxTextLength = maxLength;
+    r.fallback = fallback;
+    return r;
+}
+
+Rule record(QList<Rule> elements, QVariant fallback)
+{
+    Rule r;
+    r.kind = Rule::NumberList;
+    r.length = int(elements.size());
+    r.elements = std::move(elements);
+    r.fallback = std::move(fallback);
+    return r;
+}
+
 const Rule *profileRule(const QString &key)
 {
     static const QHash<QString, Rule> fixed = [] {
@@ -255,14 +265,9 @@ const Rule *namesRule(const QString &key)
 
 const Rule *presetRule()
 {
-    // Fire key, interval, X offset, Y offset, run times; checked element by element below.
-    static const Rule preset = [] {
-        Rule r;
-        r.kind = Rule::NumberList;
-        r.length = 5;
-        r.fallback = QVariantList();
-        return r;
-    }();
+    // Fire key, interval, X offset, Y offset, run times.
+    static const Rule preset = record({text(64), number(0, 255, 10), number(-127, 127, 0), number(-127, 127, 0),
+                                       number(0, 255, 0)});
     return &preset;
 }
 
@@ -281,17 +286,18 @@ const Rule &languageTextRule()
 
 std::optional<QVariant> fit(const Rule &rule, const QVariant &stored)
 {
-    if (&rule == presetRule()) {
-        const QVariantList list = settingsList(stored);
-        if (list.size() != 5 || !textOf(list[0]) || textOf(list[0])->size() > 64)
+    if (!rule.elements.isEmpty()) {
+        if (!stored.isValid())
             return std::nullopt;
-        static const qint64 lows[] = {0, -127, -127, 0}, highs[] = {255, 127, 127, 255};
-        QVariantList out{*textOf(list[0])};
-        for (int i = 1; i < 5; ++i) {
-            const std::optional<qint64> n = numberOf(list[i]);
-            if (!n || *n < lows[i - 1] || *n > highs[i - 1])
+        const QVariantList list = settingsList(stored);
+        if (list.size() != rule.elements.size())
+            return std::nullopt;
+        QVariantList out;
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const std::optional<QVariant> element = fit(rule.elements[i], list[i]);
+            if (!element)
                 return std::nullopt;
-            out.append(asVariant(*n));
+            out.append(*element);
         }
         return QVariant(out);
     }
@@ -322,7 +328,7 @@ std::optional<QVariant> fit(const Rule &rule, const QVariant &stored)
     }
     case Rule::Text: {
         const std::optional<QString> s = textOf(stored);
-        if (!s || s->size() > rule.maxTextLength)
+        if (!s || s->size() > rule.maxTextLength || (rule.accepts && !rule.accepts(*s)))
             return std::nullopt;
         return QVariant(*s);
     }
@@ -336,7 +342,7 @@ std::optional<QVariant> fit(const Rule &rule, const QVariant &stored)
         out.reserve(list.size());
         for (const QVariant &element : list) {
             const std::optional<QString> s = textOf(element);
-            if (!s || s->size() > rule.maxTextLength)
+            if (!s || s->size() > rule.maxTextLength || (rule.accepts && !rule.accepts(*s)))
                 return std::nullopt;
             out.append(*s);
         }

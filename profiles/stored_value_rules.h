@@ -24,8 +24,12 @@ struct Rule
     int length = 0;
     int minLength = 0;
     int maxLength = 0;
-    // Texts, and every element of a text list: at most this many characters.
+    // Texts, and every element of a text list: at most this many characters, and when
+    // `accepts` is set, only the texts it accepts.
     int maxTextLength = 0;
+    bool (*accepts)(const QString &text) = nullptr;
+    // A record: a list whose element i has a rule of its own, elements[i].
+    QList<Rule> elements;
     // Used when no valid factory value is at hand.
     QVariant fallback;
 };
@@ -40,6 +44,11 @@ const Rule *presetRule();
 // A language list's "total", and each of its strings.
 const Rule &languageTotalRule();
 const Rule &languageTextRule();
+
+// Building blocks for the rules of other files.
+Rule number(qint64 min, qint64 max, int fallback, QList<qint64> also = {});
+Rule text(int maxLength, const QVariant &fallback = QString());
+Rule record(QList<Rule> elements, QVariant fallback = QVariantList());
 
 // The stored value made to fit `rule` (numbers as integers, lists as lists), or nothing when
 // it does not fit.

@@ -194,6 +194,77 @@ private slots:
         QCOMPARE(entry(1, 2), (QVariantList{1, 0, 0xF2, 0}));
         QCOMPARE(entry(1, 1), (QVariantList{9, 1, 1, 0}));
     }
+
+    // Macro and recoil values go through the rules of their keys, as profile values do: what
+    // does not fit reads as its default, with one debug line per key and file however often it
+    // is read; a file over the size limit reads as absent and stays on disk as it was.
+    void damagedValuesThroughTheRules()
+    {
+        RuntimeTree tree;
+        myQQuickView view;
+        static QStringList lines;
+        lines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) {
+            lines << m;
+        });
+        auto linesAbout = [](const QString &text) {
+            return int(std::count_if(lines.cbegin(), lines.cend(), [&](const QString &l) { return l.contains(text); }));
+        };
+        auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bytes);
+        };
+        auto bytesOf = [](const QString &path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+
+        write(macroFile(QStringLiteral("Bad")), "[config]\nindex=-3\ntotal=3\nrepeat=70000\ndid=9999\n"
+                                                "[macro]\n0=\"1,A\"\n1=\"7,zz\"\n2=\"0,inf\"\n");
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(view.loadMacroIni(QStringLiteral("Bad")), (QStringList{"1,A", "", "", "1"}));
+            QCOMPARE(view.loadMacroType(QStringLiteral("Bad")).toInt(), -1);
+            QCOMPARE(view.loadMacroIndex(QStringLiteral("Bad")).toUInt(), 0u);
+            QVERIFY(view.checkMacroIni(QStringLiteral("Bad")).contains(QLatin1String("no event count or loop count")));
+        }
+        for (const QString key : {"config/index", "config/repeat", "config/did", "macro/1", "macro/2"})
+            QCOMPARE(linesAbout(QStringLiteral("Bad.bin: ") + key), 1);
+        QCOMPARE(linesAbout(QStringLiteral("Bad.bin: macro/0")), 0);
+        // Only the events are damaged: the editor is told how many.
+        QVERIFY(view.saveMacroIni(QStringLiteral("Bad"), {"1,A", "2,A"}, 2).toBool());
+        {
+            QSettings file(macroFile(QStringLiteral("Bad")), QSettings::IniFormat);
+            file.setValue(QStringLiteral("macro/1"), QStringLiteral("2,NoSuchKey"));
+        }
+        QCOMPARE(view.checkMacroIni(QStringLiteral("Bad")), QStringLiteral("1 of its 2 events cannot be read"));
+
+        const QByteArray huge = "[config]\ntotal=1\nrepeat=1\n[macro]\n0=\"1,A\"\n; " + QByteArray(1100000, 'x') + "\n";
+        write(macroFile(QStringLiteral("Huge")), huge);
+        QVERIFY(view.loadMacroIni(QStringLiteral("Huge")).isEmpty());
+        QCOMPARE(view.loadMacroIndex(QStringLiteral("Huge")).toUInt(), 0u);
+        QVERIFY(view.checkMacroIni(QStringLiteral("Huge")).contains(QLatin1String("not read")));
+        QCOMPARE(view.saveMacroIni(QStringLiteral("Huge"), {"1,B"}, 1), QVariant(false));
+        view.setMacroIndex(QStringLiteral("Huge"), 4);
+        QCOMPARE(bytesOf(macroFile(QStringLiteral("Huge"))), huge);
+
+        const QString presets = QStringLiteral("modules/gun/gunData.bin");
+        write(presets, "[gunData]\nWide=L-Click, 10, 200, 0, 0\nShort=L-Click, 10\nFine=L-Click, 10, -10, 127, 0\n");
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(view.getGunData(QStringLiteral("Wide")).isEmpty());
+            QVERIFY(view.getGunData(QStringLiteral("Short")).isEmpty());
+            QCOMPARE(view.getGunData(QStringLiteral("Fine")), (QVariantList{QStringLiteral("L-Click"), 10, -10, 127, 0}));
+        }
+        QCOMPARE(linesAbout(QStringLiteral("gunData.bin: gunData/Wide")), 1);
+        QCOMPARE(linesAbout(QStringLiteral("gunData.bin: gunData/Short")), 1);
+        QCOMPARE(linesAbout(QStringLiteral("gunData.bin: gunData/Fine")), 0);
+        const QByteArray hugePresets = "[gunData]\nFine=L-Click, 10, -10, 127, 0\n; " + QByteArray(1100000, 'x') + "\n";
+        write(presets, hugePresets);
+        QVERIFY(view.getGunData(QStringLiteral("Fine")).isEmpty());
+        view.saveGundata({QStringLiteral("New"), QStringLiteral("L-Click"), 10, 0, 0, 0});
+        QCOMPARE(bytesOf(presets), hugePresets);
+        qInstallMessageHandler(previous);
+    }
 };
 
 QTEST_MAIN(TestMacroFiles)

@@ -1,0 +1,47 @@
+#include "profiles/stored_value_reader.h"
+
+#include "profiles/stored_value_rules.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
+#include <QSettings>
+
+namespace StoredValues {
+
+namespace {
+
+bool firstReplacement(const QString &fileName, const QString &key)
+{
+    static QMutex lock;
+    static QSet<QString> seen;
+    const QMutexLocker locker(&lock);
+    const QString id = QFileInfo(fileName).absoluteFilePath() + QLatin1Char('\n') + key;
+    if (seen.contains(id))
+        return false;
+    seen.insert(id);
+    return true;
+}
+
+} // namespace
+
+QVariant read(const QSettings &file, const QString &key, const Rule &rule, const QVariant &absent,
+              const QVariant &factory, bool *replaced)
+{
+    if (replaced)
+        *replaced = false;
+    const QVariant stored = file.value(key);
+    if (!stored.isValid())
+        return absent;
+    bool unfit = false;
+    const QVariant value = fitOrDefault(rule, stored, factory, &unfit);
+    if (unfit && firstReplacement(file.fileName(), key))
+        qDebug().noquote() << file.fileName() + QStringLiteral(": ") + key << describe(stored)
+                           << "does not fit, read as" << describe(value);
+    if (replaced)
+        *replaced = unfit;
+    return value;
+}
+
+} // namespace StoredValues
