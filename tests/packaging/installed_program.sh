@@ -99,6 +99,19 @@ apply 2
 grep -qx "reportRate_J2=8" "$data/modules/setting/p2.bin" || fail "the second run lost the changed report rate"
 grep -q ' SF 000308' "$home/wire2.log" || { grep ' SF ' "$home/wire2.log" | head; fail "the changed report rate was not sent"; }
 
+# The user's settings folder turns read-only (a full or read-only disk): the apply must make
+# profile 1 current again, cannot store it, says so and fails; the files stay as they were.
+sed -i 's/^profileNo=.*/profileNo=0/' "$data/modules/setting/apConfig.bin"
+chmod a-w "$data/modules/setting" "$data/modules/setting"/*
+settings_before="$(cd "$data/modules/setting" && sha256sum ./*)"
+code=0
+"${as_user[@]}" "$root/usr/bin/skald-config" --simulate --apply-profile 1 >"$work/out3.txt" 2>&1 || code=$?
+chmod u+w "$data/modules/setting" "$data/modules/setting"/*
+[[ $code -eq 2 ]] || { cat "$work/out3.txt"; fail "an apply that could not store its settings ended with $code, not 2"; }
+grep -q "cannot write .*apConfig.bin" "$work/out3.txt" || { cat "$work/out3.txt"; fail "the failed write was not named"; }
+grep -q "could not be stored" "$work/out3.txt" || { cat "$work/out3.txt"; fail "the apply did not say why it failed"; }
+[[ "$(cd "$data/modules/setting" && sha256sum ./*)" == "$settings_before" ]] || fail "a settings file changed"
+
 snapshot >"$work/after.txt"
 diff "$work/before.txt" "$work/after.txt" || fail "the installed tree changed"
-echo "installed, validated, and run twice from a read-only installation"
+echo "installed, validated, run twice from a read-only installation, and refused a read-only settings folder"
