@@ -8,7 +8,16 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-20}"; shift || true
 dir="$top/build-fuzz"
-CC=clang CXX=clang++ "$top/scripts/build.sh" build-fuzz -DSKALD_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+# Debian's clang-14 package installs clang++-14; the clang package adds the plain name.
+cxx="${CXX:-}"
+[[ "$cxx" == *clang* ]] || cxx="$(command -v clang++ || command -v clang++-14 || true)"
+if [[ -z "$cxx" ]]; then
+    echo "fuzz.sh: clang++ not found (Debian: apt-get install clang-14 libclang-rt-14-dev)" >&2
+    exit 2
+fi
+mkdir -p "$dir"
+"$top/scripts/build.sh" build-fuzz -DSKALD_FUZZ=ON -DCMAKE_CXX_COMPILER="$cxx" >"$dir/build.log" 2>&1 ||
+    { tail -40 "$dir/build.log"; echo "fuzz.sh: the build failed (log $dir/build.log)" >&2; exit 2; }
 
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
