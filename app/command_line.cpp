@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "device/mouse_model.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,8 +13,8 @@ bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options,
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption simulate(QStringLiteral("simulate"),
-        QStringLiteral("Use the built-in virtual mouse instead of a real one; <model> is 3337 or 3389 "
-                       "(--simulate alone means 3389)."),
+        QStringLiteral("Use the built-in virtual mouse instead of a real one; <model> is %1 "
+                       "(--simulate alone means %2).").arg(modelIdList()).arg(defaultModel().id),
         QStringLiteral("model"));
     const QCommandLineOption hidLog(QStringLiteral("hid-log"),
         QStringLiteral("Write every HID report exchanged with the mouse to <file>."), QStringLiteral("file"));
@@ -26,7 +28,7 @@ bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options,
     QStringList args = arguments;
     for (QString &a : args) {
         if (a == QLatin1String("--simulate") || a == QLatin1String("-simulate"))
-            a = QStringLiteral("--simulate=3389");
+            a = QStringLiteral("--simulate=") + QString::number(defaultModel().id);
     }
 
     *options = CommandLineOptions();
@@ -40,14 +42,14 @@ bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options,
     if (parser.isSet(simulate)) {
         options->simulate = true;
         const QString model = parser.value(simulate);
-        if (model == QLatin1String("3337"))
-            options->simulateModel = 3337;
-        else if (model == QLatin1String("3389"))
-            options->simulateModel = 3389;
-        else {
-            *error = QStringLiteral("Unknown model for --simulate: %1 (use 3337 or 3389).").arg(model);
+        bool number = false;
+        const MouseModel *known = modelWithId(model.toInt(&number));
+        // Only the id as the models write it: no sign, no leading zeros or blanks.
+        if (!number || !known || QString::number(known->id) != model) {
+            *error = QStringLiteral("Unknown model for --simulate: %1 (use %2).").arg(model, modelIdList());
             return false;
         }
+        options->simulateModel = known->id;
     }
     // The program moves to its own folder at start; a relative log path means the caller's folder.
     if (parser.isSet(hidLog)) {

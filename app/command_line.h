@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/mouse_model.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +10,7 @@ struct CommandLineOptions
     bool showHelp = false;
     bool showVersion = false;
     bool simulate = false;
-    int simulateModel = 3389;  // 3337 or 3389
+    int simulateModel = defaultModel().id;  // the id of one of mouseModels()
     QString hidLogFile;
     bool tray = false;
     int applyProfile = -1;     // -1: none; otherwise the profile index to apply and exit

@@ -1,6 +1,7 @@
 #include "device/command_frames.h"
 
 #include "device/hid_checksum.h"
+#include "device/profile_block_layout.h"
 
 #include <initializer_list>
 
@@ -58,7 +59,7 @@ CommandFrame setGunData(unsigned char par0, unsigned char par1, unsigned char pa
 
 CommandFrame setProfileData(unsigned char index)
 {
-    return frame(0x06, {index, 0x80}, SendSettled, 128, "cmd Failed 06");
+    return frame(0x06, {index, 0x80}, SendSettled, ProfileBlock::Size, "cmd Failed 06");
 }
 
 // The key matrix has a leading zero parameter, which moves index and length one byte later.
@@ -127,7 +128,7 @@ CommandFrame getCurrentDpi()
 // No length byte: the mouse knows that a profile block is 128 bytes.
 CommandFrame readProfileData(unsigned char index)
 {
-    return frame(0x86, {index}, Read, 128, "cmd Failed 86h");
+    return frame(0x86, {index}, Read, ProfileBlock::Size, "cmd Failed 86h");
 }
 
 CommandFrame getCurrentDpiStage()

@@ -2,6 +2,8 @@
 
 #include "device/block_scrambling.h"
 #include "device/hid_checksum.h"
+#include "device/mouse_model.h"
+#include "device/profile_block_layout.h"
 #include "device/virtual_mouse_factory.h"
 
 #include <QDeadlineTimer>
@@ -38,7 +40,7 @@ struct VirtualMouse::Handle
     int generation;
 };
 
-VirtualMouse::VirtualMouse(int model) : m_model(model == 3337 ? 3337 : 3389)
+VirtualMouse::VirtualMouse(int model) : m_model(modelWithId(model) ? model : defaultModel().id)
 {
     setScrambling(false);
     m_stageColours2 = QByteArray("\xff\xff\xff\x00", 4);
@@ -427,19 +429,19 @@ void VirtualMouse::acceptBlockLocked(const unsigned char *raw)
     case 0x0B: m_liftOff = b[1]; break;
     case 0x0D:
         for (int i = 0; i < 3; ++i)
-            active[VirtualMouseFactory::LightEffect + i] = char(b[1 + i]);
+            active[ProfileBlock::Lighting + i] = char(b[1 + i]);
         break;
     case 0x0E:
-        active[VirtualMouseFactory::XSensitivity] = char(b[1]);
-        active[VirtualMouseFactory::YSensitivity] = char(b[2]);
+        active[ProfileBlock::XSensitivity] = char(b[1]);
+        active[ProfileBlock::YSensitivity] = char(b[2]);
         break;
     case 0x81: r[1] = static_cast<unsigned char>(m_keyboardOption); break;
     case 0x83: r[1] = static_cast<unsigned char>(m_reportRate); break;
     case 0x84: {
         const int s = m_currentStage - 1;
         r[2] = static_cast<unsigned char>(m_currentStage);
-        r[3] = static_cast<unsigned char>(active[VirtualMouseFactory::StageTable + 2 * s]);
-        r[4] = static_cast<unsigned char>(active[VirtualMouseFactory::StageTable + 2 * s + 1]);
+        r[3] = static_cast<unsigned char>(active[ProfileBlock::DpiTableFirst + 2 * s]);
+        r[4] = static_cast<unsigned char>(active[ProfileBlock::DpiTableFirst + 2 * s + 1]);
         break;
     }
     case 0x86:
@@ -449,11 +451,11 @@ void VirtualMouse::acceptBlockLocked(const unsigned char *raw)
     case 0x8B: r[1] = static_cast<unsigned char>(m_currentStage); break;
     case 0x8D:
         for (int i = 0; i < 3; ++i)
-            r[1 + i] = static_cast<unsigned char>(active[VirtualMouseFactory::LightEffect + i]);
+            r[1 + i] = static_cast<unsigned char>(active[ProfileBlock::Lighting + i]);
         break;
     case 0x90:
         r[1] = b[1];
-        queueInput(b[1] == 2 ? m_stageColours2 : active.mid(VirtualMouseFactory::StageColours, 24));
+        queueInput(b[1] == 2 ? m_stageColours2 : active.mid(ProfileBlock::StageColours, 24));
         break;
     default: {
         const int at = lengthPosition(b[0]);
@@ -490,7 +492,7 @@ void VirtualMouse::completePayloadLocked()
         } else {
             QByteArray &active = activeBlockLocked();
             for (int i = 0; i < std::min(24, int(data.size())); ++i)
-                active[VirtualMouseFactory::StageColours + i] = data[i];
+                active[ProfileBlock::StageColours + i] = data[i];
         }
         break;
     case 0x11: m_dpiSets[b[1]] = data; break;
@@ -517,7 +519,7 @@ void VirtualMouse::pressDpiButton()
     QMutexLocker l(&m_lock);
     if (!m_plugged)
         return;
-    const unsigned char mask = static_cast<unsigned char>(activeBlockLocked()[VirtualMouseFactory::EnabledStages]);
+    const unsigned char mask = static_cast<unsigned char>(activeBlockLocked()[ProfileBlock::DpiEnabledMask]);
     for (int step = 1; step <= 8; ++step) {
         const int s = (m_currentStage - 1 + step) % 8 + 1;
         if (mask & (1 << (s - 1))) {
@@ -794,13 +796,13 @@ QByteArray VirtualMouse::stageColours(int type) const
     QMutexLocker l(&m_lock);
     if (type == 2)
         return m_stageColours2;
-    return blockLocked(m_currentProfile).mid(VirtualMouseFactory::StageColours, 24);
+    return blockLocked(m_currentProfile).mid(ProfileBlock::StageColours, 24);
 }
 
 QByteArray VirtualMouse::lighting() const
 {
     QMutexLocker l(&m_lock);
-    return blockLocked(m_currentProfile).mid(VirtualMouseFactory::LightEffect, 6);
+    return blockLocked(m_currentProfile).mid(ProfileBlock::Lighting, 6);
 }
 
 int VirtualMouse::currentStage() const
@@ -822,7 +824,7 @@ int VirtualMouse::stageDpi(int stage) const
     if (stage < 1 || stage > 8)
         return 0;
     const QByteArray b = blockLocked(m_currentProfile);
-    const int at = VirtualMouseFactory::StageTable + 2 * (stage - 1);
+    const int at = ProfileBlock::DpiTableFirst + 2 * (stage - 1);
     return VirtualMouseFactory::unpackStage(m_model, static_cast<unsigned char>(b[at]),
                                             static_cast<unsigned char>(b[at + 1]));
 }
@@ -830,5 +832,5 @@ int VirtualMouse::stageDpi(int stage) const
 unsigned char VirtualMouse::enabledStages() const
 {
     QMutexLocker l(&m_lock);
-    return static_cast<unsigned char>(blockLocked(m_currentProfile)[VirtualMouseFactory::EnabledStages]);
+    return static_cast<unsigned char>(blockLocked(m_currentProfile)[ProfileBlock::DpiEnabledMask]);
 }

@@ -14,7 +14,7 @@
 #include <set>
 
 // An in-process mouse with on-board memory behind the HID seam, used by --simulate and by the
-// tests. It shows up as the device-table entry of its model (3337: 1209:0007, 3389: 1209:0008)
+// tests. It shows up as the device-table entry of its model (the ids of device/mouse_model.h)
 // with a boot-mouse interface and both vendor interfaces (command ff01/ff01, notification
 // ff02/ff02), checks every command block's checksum (unscrambling it first when its firmware
 // expects scrambling), keeps what it is sent, answers the read commands from what it keeps, and

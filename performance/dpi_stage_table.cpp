@@ -1,15 +1,12 @@
 #include "performance/dpi_stage_table.h"
 
-#include <algorithm>
+#include "device/profile_block_layout.h"
 
-SensorVariant sensorVariantForDevice(int deviceKind)
-{
-    return deviceKind == 0 ? SensorVariant::Sensor3337 : SensorVariant::Sensor3389;
-}
+#include <algorithm>
 
 DpiRange dpiSliderRange(SensorVariant variant)
 {
-    return variant == SensorVariant::Sensor3337 ? DpiRange{200, 18000, 100} : DpiRange{200, 16000, 100};
+    return modelWithSensor(variant).dpiRange;
 }
 
 PackedDpi packDpiUnits(SensorVariant variant, unsigned units)
@@ -27,10 +24,10 @@ PackedDpi packDpiUnits(SensorVariant variant, unsigned units)
 
 void writeDpiStage(unsigned char *block, int stage, PackedDpi packed)
 {
-    block[kDpiFirstCopy + 2 * stage] = packed.low;
-    block[kDpiSecondCopy + 2 * stage] = packed.low;
-    block[kDpiFirstCopy + 2 * stage + 1] = packed.flag;
-    block[kDpiSecondCopy + 2 * stage + 1] = packed.flag;
+    block[ProfileBlock::DpiTableFirst + 2 * stage] = packed.low;
+    block[ProfileBlock::DpiTableSecond + 2 * stage] = packed.low;
+    block[ProfileBlock::DpiTableFirst + 2 * stage + 1] = packed.flag;
+    block[ProfileBlock::DpiTableSecond + 2 * stage + 1] = packed.flag;
 }
 
 static bool inRange(SensorVariant variant, unsigned dpi)
@@ -86,7 +83,7 @@ unsigned currentDpiForBytes(SensorVariant variant, unsigned char low, unsigned c
 unsigned char dpiSelectMask(const QVariantList &flags)
 {
     unsigned char mask = 0;
-    const int count = std::min<int>(flags.size(), kDpiStages);
+    const int count = std::min<int>(flags.size(), ProfileBlock::DpiStages);
     for (int i = 0; i < count; ++i) {
         if (flags[i].toUInt() == 1)
             mask |= static_cast<unsigned char>(1u << i);

@@ -1,22 +1,11 @@
 #pragma once
 
+#include "device/mouse_model.h"
+
 #include <QVariantList>
 #include <optional>
 
-// The two sensors differ in their DPI range and in how a stage is packed into the profile
-// data block; the device-table index decides which one is attached (0 = 3337).
-enum class SensorVariant { Sensor3337, Sensor3389 };
-
-SensorVariant sensorVariantForDevice(int deviceKind);
-
-struct DpiRange
-{
-    unsigned minimum;
-    unsigned maximum;
-    unsigned step;
-};
-
-// The range the DPI page's sliders offer.
+// The range the DPI page's sliders offer: that of the sensor's model.
 DpiRange dpiSliderRange(SensorVariant variant);
 
 struct PackedDpi
@@ -25,12 +14,6 @@ struct PackedDpi
     unsigned char flag = 0;
     bool operator==(const PackedDpi &other) const { return low == other.low && flag == other.flag; }
 };
-
-// Offsets in the 128-byte profile data block.
-constexpr int kDpiFirstCopy = 37;
-constexpr int kDpiSecondCopy = 53;
-constexpr int kDpiSelectOffset = 71;
-constexpr int kDpiStages = 8;
 
 // Packs one stage from its count of 50-DPI units.
 PackedDpi packDpiUnits(SensorVariant variant, unsigned units);

@@ -1,11 +1,13 @@
 #include "performance/lighting_block.h"
 
+#include "device/profile_block_layout.h"
+
 #include <algorithm>
 
 void writeLedEffect(unsigned char *block, unsigned char effect, unsigned char option1, unsigned char option2,
                     unsigned char red, unsigned char green, unsigned char blue)
 {
-    unsigned char *p = block + kLedEffectOffset;
+    unsigned char *p = block + ProfileBlock::Lighting;
     p[0] = effect;
     p[1] = option1;
     p[2] = option2;
@@ -16,9 +18,9 @@ void writeLedEffect(unsigned char *block, unsigned char effect, unsigned char op
 
 void writeStageColours(unsigned char *block, const QVariantList &colours)
 {
-    unsigned char bytes[kStageColourBytes] = {};
-    const int count = std::min<int>(colours.size(), kStageColourBytes);
+    unsigned char bytes[ProfileBlock::StageColourBytes] = {};
+    const int count = std::min<int>(colours.size(), ProfileBlock::StageColourBytes);
     for (int i = 0; i < count; ++i)
         bytes[i] = static_cast<unsigned char>(colours[i].toInt());
-    std::copy(bytes, bytes + kStageColourBytes, block + kStageColourOffset);
+    std::copy(bytes, bytes + ProfileBlock::StageColourBytes, block + ProfileBlock::StageColours);
 }

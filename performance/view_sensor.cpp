@@ -4,8 +4,10 @@
 
 #include "device/hid_thread.h"
 #include "device/link_state.h"
+#include "device/profile_block_layout.h"
 #include "performance/dpi_stage_table.h"
 #include "performance/unsigned_list.h"
+#include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"
 #include "profiles/settings_store.h"
 
@@ -15,18 +17,10 @@
 
 namespace {
 
-constexpr int kXSensitivityOffset = 35;
-constexpr int kYSensitivityOffset = 36;
-
-QString dpiKey(SensorVariant variant)
-{
-    return variant == SensorVariant::Sensor3337 ? QStringLiteral("sensor/dpi_J2_3337") : QStringLiteral("sensor/dpi_J2");
-}
-
 // Stages a shorter list does not reach are unknown: 0 in the current-DPI table.
 void fillCurrentDpiTable(const QVariantList &values)
 {
-    for (int stage = 0; stage < kDpiStages; ++stage)
+    for (int stage = 0; stage < ProfileBlock::DpiStages; ++stage)
         LinkState::setCurrentDpi(stage, stage < values.size() ? values[stage].toUInt() : 0u);
 }
 
@@ -37,20 +31,20 @@ void myQQuickView::ui_11H_SetDPISet(QVariantList src8, QVariantList valueForInde
     QSettings *settings = currentSettings();
     if (!settings)
         return;
-    const SensorVariant variant = sensorVariantForDevice(curDid);
-    storeSetting(settings, dpiKey(variant), valueForIndex);
+    const SensorVariant variant = modelForDeviceKind(curDid).sensor;
+    storeSetting(settings, ProfileKeys::dpiListKey(curDid), valueForIndex);
     fillCurrentDpiTable(valueForIndex);
 
     uchar *block = profileBlock(curProfile);
     if (!block)
         return;
     // Stages missing from a short list keep what the block holds.
-    const int stages = std::min<int>(src8.size(), kDpiStages);
+    const int stages = std::min<int>(src8.size(), ProfileBlock::DpiStages);
     for (int i = 0; i < stages; ++i) {
         const PackedDpi packed = packDpiUnits(variant, src8[i].toUInt());
         writeDpiStage(block, i, packed);
-        qDebug() << QString::number(kDpiFirstCopy + 2 * i, 16) << int(packed.low) << int(packed.flag);
-        qDebug() << QString::number(kDpiSecondCopy + 2 * i, 16) << int(packed.low) << int(packed.flag);
+        qDebug() << QString::number(ProfileBlock::DpiTableFirst + 2 * i, 16) << int(packed.low) << int(packed.flag);
+        qDebug() << QString::number(ProfileBlock::DpiTableSecond + 2 * i, 16) << int(packed.low) << int(packed.flag);
     }
     mouseSetProfile(curProfile);
 }
@@ -58,7 +52,7 @@ void myQQuickView::ui_11H_SetDPISet(QVariantList src8, QVariantList valueForInde
 void myQQuickView::ui_11H_SetDPISetTmp(QVariantList valueForIndex)
 {
     if (QSettings *settings = currentSettings())
-        storeSetting(settings, dpiKey(sensorVariantForDevice(curDid)), valueForIndex);
+        storeSetting(settings, ProfileKeys::dpiListKey(curDid), valueForIndex);
 }
 
 QVariantList myQQuickView::ui_91H_GetDPISet()
@@ -66,7 +60,7 @@ QVariantList myQQuickView::ui_91H_GetDPISet()
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    const QVariantList values = unsignedEntries(settingsList(settings->value(dpiKey(sensorVariantForDevice(curDid)))));
+    const QVariantList values = unsignedEntries(settingsList(settings->value(ProfileKeys::dpiListKey(curDid))));
     fillCurrentDpiTable(values);
     return values;
 }
@@ -78,7 +72,7 @@ void myQQuickView::ui_11H_SetDPISelect(QVariantList valueForIndex)
         return;
     storeSetting(settings, QStringLiteral("sensor/dpi_Select"), valueForIndex);
     if (uchar *block = profileBlock(curProfile)) {
-        block[kDpiSelectOffset] = dpiSelectMask(valueForIndex);
+        block[ProfileBlock::DpiEnabledMask] = dpiSelectMask(valueForIndex);
         mouseSetProfile(curProfile);
     }
 }
@@ -93,23 +87,24 @@ QVariantList myQQuickView::ui_91H_GetDPISelect()
 
 QVariantList myQQuickView::mouseReadDPISet()
 {
-    uchar block[128] = {};
+    uchar block[ProfileBlock::Size] = {};
     if (hidThread)
         hidThread->hid_86H_ReadProfileData(block, 0);
 
-    const SensorVariant variant = sensorVariantForDevice(curDid);
+    const SensorVariant variant = modelForDeviceKind(curDid).sensor;
     QVariantList stored;
     if (QSettings *settings = currentSettings())
-        stored = settingsList(settings->value(dpiKey(variant)));
+        stored = settingsList(settings->value(ProfileKeys::dpiListKey(curDid)));
 
     QVariantList values;
-    for (int i = 0; i < kDpiStages; ++i) {
+    for (int i = 0; i < ProfileBlock::DpiStages; ++i) {
         std::optional<unsigned> storedDpi;
         bool ok = false;
         const unsigned dpi = i < stored.size() ? stored[i].toUInt(&ok) : 0;
         if (ok)
             storedDpi = dpi;
-        values.append(readBackDpi(variant, block[kDpiFirstCopy + 2 * i], block[kDpiFirstCopy + 2 * i + 1], storedDpi));
+        values.append(readBackDpi(variant, block[ProfileBlock::DpiTableFirst + 2 * i], block[ProfileBlock::DpiTableFirst + 2 * i + 1],
+                                  storedDpi));
     }
     return values;
 }
@@ -129,7 +124,7 @@ QVariant myQQuickView::currentDPIFromReply(QVariantList reply)
     // The reply of hid_84H_GetCurrentDPI: stage, low byte, flag; a failed read gives nothing.
     if (reply.size() < 3)
         return 0;
-    return currentDpiForBytes(sensorVariantForDevice(curDid), uchar(reply[1].toUInt()), uchar(reply[2].toUInt()));
+    return currentDpiForBytes(modelForDeviceKind(curDid).sensor, uchar(reply[1].toUInt()), uchar(reply[2].toUInt()));
 }
 
 void myQQuickView::mouseSetReportRate(uchar rate)
@@ -174,7 +169,7 @@ void myQQuickView::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1)
     uchar *block = profileBlock(curProfile);
     if (!block)
         return;
-    block[kXSensitivityOffset] = uchar(par0.toUInt());
-    block[kYSensitivityOffset] = uchar(par1.toUInt());
+    block[ProfileBlock::XSensitivity] = uchar(par0.toUInt());
+    block[ProfileBlock::YSensitivity] = uchar(par1.toUInt());
     mouseSetProfile(curProfile);
 }

@@ -1,6 +1,7 @@
 #include "profiles/myqquickview.h"
 
 #include "device/hid_thread.h"
+#include "device/mouse_model.h"
 #include "profiles/profile_keys.h"
 #include "profiles/settings_file.h"
 #include "profiles/settings_mending.h"
@@ -102,12 +103,21 @@ void myQQuickView::clearHidBusy()
         hidThread->setLinkFree(true);
 }
 
+QVariantMap myQQuickView::getModel(int kind)
+{
+    const MouseModel &model = modelForDeviceKind(kind);
+    return {{QStringLiteral("sensorName"), QString::fromLatin1(model.sensorName)},
+            {QStringLiteral("dpiMinimum"), model.dpiRange.minimum},
+            {QStringLiteral("dpiMaximum"), model.dpiRange.maximum},
+            {QStringLiteral("dpiStep"), model.dpiRange.step}};
+}
+
 void myQQuickView::openUpdateExe()
 {
     if (hidThread)
         hidThread->stopWorker();
     QThread::msleep(500);
-    QString program = curDid != 0 ? QStringLiteral("./update/3389") : QStringLiteral("./update/3337");
+    QString program = QLatin1String(modelForDeviceKind(curDid).updateProgram);
 #ifdef Q_OS_WIN
     program += QStringLiteral(".exe");
 #endif

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "device/profile_block_layout.h"
+#include "profiles/profile_keys.h"
+
 #include <QList>
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantMap>
 #include <QVariantList>
 
 class Hid_Thread;
@@ -35,7 +39,7 @@ public:
     QSettings *profileFile(int index) const;
     QSettings *appConfig() const { return apConfig; }
 
-    // Device kind of the last initUI: 0 is the 3337 model, any other value the 3389 model.
+    // Device kind of the last initUI: its model is modelForDeviceKind(deviceKind()).
     int deviceKind() const { return curDid; }
     // Cached profile data block of profiles 0..5 (null for any other index). Writers patch the
     // current profile's block and then call mouseSetProfile(currentProfile()) to store and send it.
@@ -54,6 +58,8 @@ public slots:
     void refreashDPI();
     void clearHidBusy();
     void openUpdateExe();
+    // The model of device kind `kind` as the pages use it: sensorName, dpiMinimum, dpiMaximum, dpiStep.
+    QVariantMap getModel(int kind);
 
     // Profiles, configuration, languages and names.
     QVariant getLang();
@@ -150,7 +156,7 @@ private:
     QSettings *apConfig = nullptr;
     QList<QSettings *> profileSettings;
     int curProfile = 0;
-    uchar profileData[6][128] = {};
+    uchar profileData[ProfileKeys::CachedBlockCount][ProfileBlock::Size] = {};
     int curDid = 0;
     int captureReach = 0;
 

@@ -1,5 +1,7 @@
 #include "profiles/profile_keys.h"
 
+#include "device/mouse_model.h"
+
 namespace ProfileKeys {
 
 QString profileFileName(int index)
@@ -9,7 +11,7 @@ QString profileFileName(int index)
 
 QString dpiListKey(int deviceKind)
 {
-    return deviceKind == 0 ? QStringLiteral("sensor/dpi_J2_3337") : QStringLiteral("sensor/dpi_J2");
+    return QStringLiteral("sensor/dpi_J2") + QLatin1String(modelForDeviceKind(deviceKind).settingsSuffix);
 }
 
 } // namespace ProfileKeys

@@ -19,8 +19,8 @@ constexpr char Language[] = "common/language";
 // "./modules/setting/p" + (index + 1) + ".bin"
 QString profileFileName(int index);
 
-// The DPI stage list of the 3337 model (device kind 0) and of the 3389 model (any other kind)
-// are kept apart, so that switching mice never mixes the two ranges.
+// The DPI stage lists of the models are kept apart, so that switching mice never mixes their
+// ranges: "sensor/dpi_J2" and the model's settings suffix.
 QString dpiListKey(int deviceKind);
 
 inline bool isFileIndex(int index) { return index >= 0 && index < ProfileCount; }

@@ -1,5 +1,8 @@
 #include "profiles/stored_value_rules.h"
 
+#include "device/mouse_model.h"
+#include "device/profile_block_layout.h"
+#include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"
 
 #include <QHash>
@@ -23,20 +26,23 @@ QVariantList numbers(std::initializer_list<int> values)
 // The factory profile data block: what the shipped defaults file holds.
 QVariantList factoryBlock()
 {
+    using namespace ProfileBlock;
     QVariantList block;
-    for (int i = 0; i < 128; ++i)
+    for (int i = 0; i < Size; ++i)
         block.append(0);
-    const int known[][2] = {{30, 1}, {31, 1}, {35, 100}, {36, 100}, {71, 255}, {73, 1}, {74, 10}, {76, 255}};
+    // A static light (effect 1, first option 10) in red.
+    const int known[][2] = {{SendMark, 1},       {SendMark + 1, 1}, {XSensitivity, 100}, {YSensitivity, 100},
+                            {DpiEnabledMask, 255}, {Lighting, 1},     {Lighting + 1, 10},  {Lighting + 3, 255}};
     for (const auto &k : known)
         block[k[0]] = k[1];
-    const int dpi[] = {8, 16, 32, 48, 64, 128, 160, 240};
-    for (int i = 0; i < 8; ++i) {
-        block[37 + 2 * i] = dpi[i];
-        block[53 + 2 * i] = dpi[i];
+    const int dpi[DpiStages] = {8, 16, 32, 48, 64, 128, 160, 240};
+    for (int i = 0; i < DpiStages; ++i) {
+        block[DpiTableFirst + 2 * i] = dpi[i];
+        block[DpiTableSecond + 2 * i] = dpi[i];
     }
-    const int colours[] = {255, 0, 0, 0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255, 255, 255, 0, 255, 255, 0, 255, 255, 0, 255};
-    for (int i = 0; i < 24; ++i)
-        block[100 + i] = colours[i];
+    const int colours[StageColourBytes] = {255, 0, 0, 0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255, 255, 255, 0, 255, 255, 0, 255, 255, 0, 255};
+    for (int i = 0; i < StageColourBytes; ++i)
+        block[StageColours + i] = colours[i];
     return block;
 }
 
@@ -190,13 +196,13 @@ const Rule *profileRule(const QString &key)
         QHash<QString, Rule> t;
         // Entries beyond the block are ignored where the block is read.
         Rule block = byteList(0, factoryBlock());
-        block.minLength = 128;
+        block.minLength = ProfileBlock::Size;
         block.maxLength = 1024;
         t.insert(QStringLiteral("profile/data"), block);
         t.insert(QStringLiteral("sensor/reportRate_J2"), number(1, 0, 1, {1, 2, 4, 8}));
         t.insert(QStringLiteral("sensor/jmgd"), number(2, 3, 2));
-        t.insert(QStringLiteral("sensor/dpi_J2"), dpiList(16000));
-        t.insert(QStringLiteral("sensor/dpi_J2_3337"), dpiList(18000));
+        for (int kind = 0; kind < mouseModels().size(); ++kind)
+            t.insert(ProfileKeys::dpiListKey(kind), dpiList(int(mouseModels()[kind].dpiRange.maximum)));
         t.insert(QStringLiteral("sensor/dpi_Select"), [] {
             Rule r = byteList(8, numbers({1, 1, 1, 1, 1, 1, 1, 1}));
             r.max = 1;

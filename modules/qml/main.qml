@@ -21,6 +21,8 @@ Item {
     // keeps across programs; a command-line apply sends the stored profile as it stands.
     property bool adoptMouseValues: true
     property int curDev: 0
+    // What the pages need of the model in use (ui_View.getModel), known from the first initUI.
+    property var curModel: ({})
     property bool isScrollRateFocus: false
     property int skin_No: 1
     property string fontFamily: "微软雅黑"
@@ -50,6 +52,7 @@ Item {
 
     function initUI(tmpCurDev) {
         curDev = tmpCurDev
+        curModel = ui_View.getModel(tmpCurDev)
         if (isPowerOn)
             return
         setProtectUI(1000)

@@ -1,4 +1,5 @@
 #include "app/device_table.h"
+#include "device/mouse_model.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QFile>
@@ -93,6 +94,30 @@ private slots:
         QCOMPARE(t.size(), 256);
         QCOMPARE(t[0].reportLength, 0u);
         QCOMPARE(t[1].reportLength, 4096u);
+    }
+
+    // A model is described once and listed in two files: the built-in table, at the index that
+    // becomes its device kind, and the udev rule that lets the user open it.
+    void everyModelIsInTheTableAndTheUdevRule()
+    {
+        const QSettings shipped(QStringLiteral(":/DevInfo.ini"), QSettings::IniFormat);
+        const DeviceTable t = parseDeviceTable(shipped, {});
+        QFile rule(QStringLiteral(SKALD_SOURCE_DIR "/packaging/70-skald-mouse.rules"));
+        QVERIFY(rule.open(QIODevice::ReadOnly));
+        const QString rules = QString::fromUtf8(rule.readAll());
+        QCOMPARE(t.size(), mouseModels().size());
+        for (int kind = 0; kind < t.size(); ++kind) {
+            const MouseModel &m = mouseModels()[kind];
+            QCOMPARE(&modelForDeviceKind(kind), &m);
+            QCOMPARE(t[kind].vid, m.vendorId);
+            QCOMPARE(t[kind].pid, m.productId);
+            const QString ids = QStringLiteral("ATTRS{idVendor}==\"%1\", ATTRS{idProduct}==\"%2\"")
+                                    .arg(m.vendorId, 4, 16, QLatin1Char('0'))
+                                    .arg(m.productId, 4, 16, QLatin1Char('0'));
+            QVERIFY2(rules.contains(ids), qPrintable(ids));
+        }
+        QCOMPARE(modelForDeviceKind(-1).id, defaultModel().id);
+        QCOMPARE(modelForDeviceKind(int(t.size())).id, defaultModel().id);
     }
 
     void namesComeFromTheApplicationConfiguration()

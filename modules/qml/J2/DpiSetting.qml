@@ -80,8 +80,7 @@ Panel {
         const dpi = Math.floor(Number(v))
         if (v === undefined || v === null || v === "" || isNaN(dpi))
             return defaultDpi
-        const top = mainIten.curDev === 0 ? 18000 : 16000
-        return Math.max(200, Math.min(top, dpi))
+        return Math.max(mainIten.curModel.dpiMinimum, Math.min(mainIten.curModel.dpiMaximum, dpi))
     }
 
     function init(isSendData) {

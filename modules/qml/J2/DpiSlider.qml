@@ -8,9 +8,11 @@ Item {
     id: slider
 
     property int dpiValue: 16000
-    readonly property int range: mainIten.curDev === 0 ? 17800 : 15800
+    readonly property int minDpi: mainIten.curModel.dpiMinimum
+    readonly property int dpiStep: mainIten.curModel.dpiStep
+    readonly property int range: mainIten.curModel.dpiMaximum - minDpi
     readonly property int maxDpi: dpiAt(154)
-    readonly property real filled: Math.max(0, Math.min(154, (dpiValue - 200) * 154 / range))
+    readonly property real filled: Math.max(0, Math.min(154, (dpiValue - minDpi) * 154 / range))
     readonly property bool pressed: area.pressed
 
     // The shown DPI changes while the pointer moves; `sliderMove` asks for it to be sent.
@@ -23,7 +25,7 @@ Item {
     property bool fromHandle: false
 
     function dpiAt(h) {
-        return Math.floor((range * h / 154 + 200) / 100) * 100
+        return Math.floor((range * h / 154 + minDpi) / dpiStep) * dpiStep
     }
 
     function heightAt(y) {
@@ -43,11 +45,11 @@ Item {
         }
     }
 
-    // Keyboard steps go to the next multiple of 100 in the wanted direction.
+    // Keyboard steps go to the next multiple of the model's step in the wanted direction.
     function step(delta) {
-        const next = delta > 0 ? Math.floor(dpiValue / 100) * 100 + delta
-                               : Math.ceil(dpiValue / 100) * 100 + delta
-        show(Math.max(200, Math.min(maxDpi, next)))
+        const next = delta > 0 ? Math.floor(dpiValue / dpiStep) * dpiStep + delta
+                               : Math.ceil(dpiValue / dpiStep) * dpiStep + delta
+        show(Math.max(minDpi, Math.min(maxDpi, next)))
     }
 
     width: 7
@@ -58,11 +60,11 @@ Item {
         if (!event.isAutoRepeat)
             sentDpi = dpiValue
         switch (event.key) {
-        case Qt.Key_Up: case Qt.Key_Right: step(100); break
-        case Qt.Key_Down: case Qt.Key_Left: step(-100); break
+        case Qt.Key_Up: case Qt.Key_Right: step(dpiStep); break
+        case Qt.Key_Down: case Qt.Key_Left: step(-dpiStep); break
         case Qt.Key_PageUp: step(1000); break
         case Qt.Key_PageDown: step(-1000); break
-        case Qt.Key_Home: show(200); break
+        case Qt.Key_Home: show(minDpi); break
         case Qt.Key_End: show(maxDpi); break
         default: return
         }

@@ -24,7 +24,7 @@ PageDialog {
     property bool isGridMade: false
 
     function sensorName() {
-        return mainIten.curDev !== 0 ? "PMW3389" : "PMW3337"
+        return mainIten.curModel.sensorName
     }
 
     function reportRateText(value) {
