@@ -36,7 +36,9 @@ struct Rule
 
 // The rule of a key of a profile file ("sensor/jmgd", "keydefine_J2/3", ...), of the
 // application configuration, of the names file or of the recoil preset file; null for keys
-// that have none (those are not read as numbers or lists anywhere).
+// that have none (those are not read as numbers or lists anywhere). A macro file's rules are
+// with its reader (buttons/macro_file_reader.h), beside the key names its events are checked
+// against.
 const Rule *profileRule(const QString &key);
 const Rule *configRule(const QString &key);
 const Rule *namesRule(const QString &key);
