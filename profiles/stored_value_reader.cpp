@@ -20,6 +20,10 @@ bool firstReplacement(const QString &fileName, const QString &key)
     const QString id = QFileInfo(fileName).absoluteFilePath() + QLatin1Char('\n') + key;
     if (seen.contains(id))
         return false;
+    // A run meets a handful of files; only a flood of ever new ones (a fuzzer) gets this far,
+    // and it is worth a repeated line rather than unbounded memory.
+    if (seen.size() >= 10000)
+        seen.clear();
     seen.insert(id);
     return true;
 }
