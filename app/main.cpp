@@ -6,7 +6,7 @@
 #include "app/widget.h"
 #include "app/working_directory.h"
 #include "buttons/input_capture.h"
-#include "buttons/input_receivers.h"
+#include "app/input_receivers.h"
 #include "device/device_environment.h"
 
 #include <QApplication>
@@ -72,12 +72,13 @@ int main(int argc, char *argv[])
     }
 
     // Chooses the mouse the link talks to (real, virtual, logged); outlives the window.
-    DeviceEnvironment devices(options);
+    DeviceEnvironment devices(options.simulate, options.simulateModel, options.hidLogFile);
     if (!devices.isUsable())
         return 2;
 
     auto window = std::make_unique<Widget>();
-    devices.attach(window.get());
+    Widget *shown = window.get();
+    devices.attach(shown, [shown] { shown->onDeviceChange(); });
 
     StartupProbe::install(window.get());
 

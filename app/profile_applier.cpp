@@ -4,7 +4,7 @@
 #include "app/startup_probe.h"
 #include "app/widget.h"
 #include "device/link_state.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include <QCoreApplication>
 #include <QQmlProperty>

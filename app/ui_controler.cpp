@@ -1,7 +1,6 @@
 #include "app/ui_controler.h"
 
-#include "app/widget.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "profiles/settings_file.h"
 #include "profiles/stored_value_reader.h"
 #include "profiles/stored_value_rules.h"
@@ -22,7 +21,7 @@ QString Ui_Controler::windowTitleFor(const QString &configPath)
     return value(language == QLatin1String("Portuguese") ? QStringLiteral("common/name0") : QStringLiteral("common/name1"));
 }
 
-void Ui_Controler::setupUi(QWidget *window)
+void Ui_Controler::setupUi(QWidget *window, QObject *link)
 {
     m_window = window;
     if (window->objectName().isEmpty())
@@ -41,8 +40,8 @@ void Ui_Controler::setupUi(QWidget *window)
 
     QQmlContext *context = m_view->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), m_view);
-    if (auto *w = qobject_cast<Widget *>(window))
-        context->setContextProperty(QStringLiteral("hid"), &w->hid());
+    if (link)
+        context->setContextProperty(QStringLiteral("hid"), link);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
 
     window->resize(m_view->size());

@@ -15,7 +15,8 @@ class Ui_Controler : public QObject
 public:
     explicit Ui_Controler(QObject *parent = nullptr);
 
-    void setupUi(QWidget *window);
+    // `link` is the device link the pages call as "hid", when there is one.
+    void setupUi(QWidget *window, QObject *link = nullptr);
     myQQuickView *view() const { return m_view; }
 
     // The window title for the language of the application configuration.

@@ -1,11 +1,16 @@
 #include "app/widget.h"
 
 #include "app/command_line.h"
-#include "app/device_table.h"
 #include "app/ui_controler.h"
 #include "app/user_event.h"
+#include "device/device_table.h"
 #include "device/link_state.h"
-#include "profiles/myqquickview.h"
+#include "profiles/balloon_texts.h"
+#include "profiles/config_link_host.h"
+#include "app/myqquickview.h"
+#include "profiles/product_names.h"
+#include "profiles/profile_keys.h"
+#include "profiles/settings_file.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +18,7 @@
 #include <QDebug>
 #include <QIcon>
 #include <QMenu>
+#include <QSettings>
 #include <QThread>
 
 #ifdef Q_OS_WIN
@@ -35,10 +41,10 @@ const char *const TrayMenuStyle =
 
 Widget::Widget(QWidget *parent) : QWidget(parent)
 {
-    hidThread.setOwner(this);
+    hidThread.setHost(this);
 
     uiControler = new Ui_Controler;
-    uiControler->setupUi(this);
+    uiControler->setupUi(this, &hidThread);
 
     uiControler->view()->hidThread = &hidThread;
 
@@ -109,6 +115,59 @@ void Widget::setViewEnabled(bool enabled)
         v->setEnabled(enabled);
 }
 
+QString Widget::configValue(const QString &key, const QString &fallback) const
+{
+    if (myQQuickView *v = view(); v && v->appConfig())
+        return v->appConfig()->value(key, fallback).toString();
+    const std::unique_ptr<QSettings> config = SettingsFile::openScoped(QLatin1String(ProfileKeys::ConfigFile));
+    return config->value(key, fallback).toString();
+}
+
+QString Widget::secrecyCode(int device, const QString &fallback) const
+{
+    return configValue(ConfigLinkHost::secrecyCodeKey(device), fallback);
+}
+
+void Widget::linkConnected(int device)
+{
+    notifyInit(device);
+    setViewEnabled(true);
+    showBalloon(QStringLiteral("Info"), BalloonTexts::detectMouse(configValue(QStringLiteral("common/language"), QString())));
+}
+
+void Widget::linkMissing()
+{
+    notifyInit(0);
+}
+
+void Widget::linkLost()
+{
+    setViewEnabled(false);
+}
+
+void Widget::mouseReported()
+{
+    // Queued with the window as context: dropped if the window is gone by then.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (myQQuickView *v = view())
+                v->refreashDPI();
+        },
+        Qt::QueuedConnection);
+}
+
+void Widget::dpiStageSwitched(int stage)
+{
+    // The balloon's text is built on the window's thread, where the language strings live.
+    QMetaObject::invokeMethod(
+        this,
+        [this, stage] {
+            showBalloon(QStringLiteral("Info"), BalloonTexts::dpiSwitch(stage, LinkState::currentDpi(stage)));
+        },
+        Qt::QueuedConnection);
+}
+
 void Widget::onKeyEvent(int usage, bool pressed)
 {
     if (modifiers.feed(usage, pressed, isHidden()))
@@ -142,7 +201,7 @@ void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 
 void Widget::checkDevice()
 {
-    const DeviceTable table = loadBuiltInDeviceTable();
+    const DeviceTable table = loadBuiltInDeviceTable(productNamesFromConfig());
     hidThread.findDevices(table);
     LinkState::isEncode = builtInDeviceTableIsEncode();
     hidThread.swichCurDevice(uint(hidThread.curDevice()));

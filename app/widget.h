@@ -6,13 +6,14 @@
 
 #include "app/modifier_tracker.h"
 #include "device/hid_thread.h"
+#include "device/link_host.h"
 
 class Ui_Controler;
 class myQQuickView;
 
 // The frameless main window: its whole surface is the view. It owns the device link, the
-// device-check timer and the tray icon.
-class Widget : public QWidget
+// device-check timer and the tray icon, and is the link's host.
+class Widget : public QWidget, public LinkHost
 {
     Q_OBJECT
 
@@ -45,6 +46,14 @@ public:
     // Shows the window in its normal state and brings it to the front.
     void restoreWindow();
 
+    // The link's host: the view's settings, the pages and the tray hear of the mouse.
+    QString secrecyCode(int device, const QString &fallback) const override;
+    void linkConnected(int device) override;
+    void linkMissing() override;
+    void linkLost() override;
+    void mouseReported() override;
+    void dpiStageSwitched(int stage) override;
+
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
     void checkDevice();
@@ -56,6 +65,9 @@ protected:
 
 private:
     void createTrayIcon();
+    // A value of the application configuration: the view's settings object sees values it has
+    // not yet written back.
+    QString configValue(const QString &key, const QString &fallback) const;
 
     QTimer checkTimer;
     Ui_Controler *uiControler = nullptr;

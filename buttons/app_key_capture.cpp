@@ -1,13 +1,14 @@
 #include "buttons/app_key_capture.h"
 
-#include "buttons/input_capture.h"
+#include "buttons/capture_sink.h"
+#include "buttons/key_translator.h"
 #include "buttons/qt_key_evdev.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-AppKeyCapture::AppKeyCapture(InputCapture *sink) : m_sink(sink)
+AppKeyCapture::AppKeyCapture(CaptureSink *sink) : m_sink(sink)
 {
     if (QCoreApplication *app = QCoreApplication::instance())
         app->installEventFilter(this);

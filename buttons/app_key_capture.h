@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class InputCapture;
+class CaptureSink;
 
 // Capture limited to the program's own windows, for platforms where nothing can listen to the
 // whole desktop: an event filter on the application that hands every key and button event to
@@ -10,12 +10,12 @@ class InputCapture;
 class AppKeyCapture : public QObject
 {
 public:
-    explicit AppKeyCapture(InputCapture *sink);
+    explicit AppKeyCapture(CaptureSink *sink);
     ~AppKeyCapture() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    InputCapture *m_sink;
+    CaptureSink *m_sink;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buttons/capture_sink.h"
 #include "buttons/key_translator.h"
 
 #include <memory>
@@ -13,7 +14,7 @@ class QObject;
 // HID usages, left, right and middle button changes reach the mouse receiver.
 //
 // Keys are handed to the receivers and nowhere else: nothing here logs or keeps them.
-class InputCapture
+class InputCapture final : public CaptureSink
 {
 public:
     using KeyboardReceiver = void (*)(void *context, int usage, bool pressed);
@@ -42,9 +43,9 @@ public:
 
     // Entry points of the platform back ends, in the terms of the Windows low-level hooks.
     void keyboardEvent(int hookCode, unsigned message, unsigned scanCode, unsigned flags);
-    void mouseEvent(unsigned message, unsigned x, unsigned y);
+    void mouseEvent(unsigned message, unsigned x, unsigned y) override;
     // A key by its Linux input code; codes without a scan code are dropped.
-    void evdevKeyEvent(unsigned evdevCode, bool pressed);
+    void evdevKeyEvent(unsigned evdevCode, bool pressed) override;
 
 private:
     KeyTranslator m_keys;

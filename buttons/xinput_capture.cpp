@@ -1,7 +1,8 @@
 #include "buttons/xinput_capture.h"
 
+#include "buttons/capture_sink.h"
 #include "buttons/evdev_scan.h"
-#include "buttons/input_capture.h"
+#include "buttons/key_translator.h"
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
@@ -19,7 +20,7 @@ Display *dpy(void *display)
 
 } // namespace
 
-std::unique_ptr<XInputCapture> XInputCapture::open(InputCapture *sink)
+std::unique_ptr<XInputCapture> XInputCapture::open(CaptureSink *sink)
 {
     // The server the program's windows are on, however it was chosen.
     QByteArray name;
@@ -56,7 +57,7 @@ std::unique_ptr<XInputCapture> XInputCapture::open(InputCapture *sink)
     return std::unique_ptr<XInputCapture>(new XInputCapture(sink, display, opcode));
 }
 
-XInputCapture::XInputCapture(InputCapture *sink, void *display, int opcode)
+XInputCapture::XInputCapture(CaptureSink *sink, void *display, int opcode)
     : m_sink(sink), m_display(display), m_opcode(opcode)
 {
     m_notifier = new QSocketNotifier(ConnectionNumber(dpy(m_display)), QSocketNotifier::Read, this);

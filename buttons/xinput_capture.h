@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class InputCapture;
+class CaptureSink;
 class QSocketNotifier;
 
 // Desktop-wide capture on X11: a connection of its own to the X server that asks for the raw
@@ -14,14 +14,14 @@ class XInputCapture : public QObject
 {
 public:
     // Null when there is no X server to talk to or it lacks XInput 2.
-    static std::unique_ptr<XInputCapture> open(InputCapture *sink);
+    static std::unique_ptr<XInputCapture> open(CaptureSink *sink);
     ~XInputCapture() override;
 
 private:
-    XInputCapture(InputCapture *sink, void *display, int opcode);
+    XInputCapture(CaptureSink *sink, void *display, int opcode);
     void readEvents();
 
-    InputCapture *m_sink;
+    CaptureSink *m_sink;
     void *m_display;   // Display*, kept opaque so that the X headers stay in one file
     int m_opcode;
     QSocketNotifier *m_notifier = nullptr;

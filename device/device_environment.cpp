@@ -1,7 +1,5 @@
 #include "device/device_environment.h"
 
-#include "app/command_line.h"
-#include "app/widget.h"
 #include "device/hid_backend.h"
 #include "device/hid_traffic_log.h"
 #include "device/signal_relay.h"
@@ -17,22 +15,21 @@
 
 #include <cstdio>
 
-DeviceEnvironment::DeviceEnvironment(const CommandLineOptions &options)
+DeviceEnvironment::DeviceEnvironment(bool simulate, int simulateModel, const QString &hidLogFile)
 {
     HidBackend *backend = currentHidBackend();
-    if (options.simulate) {
-        m_mouse = std::make_unique<VirtualMouse>(options.simulateModel);
+    if (simulate) {
+        m_mouse = std::make_unique<VirtualMouse>(simulateModel);
         backend = m_mouse.get();
     }
-    if (!options.hidLogFile.isEmpty()
-        && isProgramFile(options.hidLogFile, QDir::currentPath(), QCoreApplication::applicationFilePath())) {
+    if (!hidLogFile.isEmpty() && isProgramFile(hidLogFile, QDir::currentPath(), QCoreApplication::applicationFilePath())) {
         std::fprintf(stderr, "skald-config: refusing to write the HID log over %s, one of the program's own files\n",
-                     qPrintable(options.hidLogFile));
+                     qPrintable(hidLogFile));
         m_usable = false;
-    } else if (!options.hidLogFile.isEmpty()) {
-        m_log = std::make_unique<HidTrafficLog>(backend, options.hidLogFile);
+    } else if (!hidLogFile.isEmpty()) {
+        m_log = std::make_unique<HidTrafficLog>(backend, hidLogFile);
         if (!m_log->isOpen())
-            std::fprintf(stderr, "skald-config: cannot write the HID log %s: %s\n", qPrintable(options.hidLogFile),
+            std::fprintf(stderr, "skald-config: cannot write the HID log %s: %s\n", qPrintable(hidLogFile),
                          qPrintable(m_log->errorString()));
         backend = m_log.get();
     }
@@ -67,15 +64,15 @@ HidBackend *DeviceEnvironment::backend() const
     return currentHidBackend();
 }
 
-void DeviceEnvironment::attach(Widget *window)
+void DeviceEnvironment::attach(QObject *window, std::function<void()> onChange)
 {
-    QPointer<Widget> target = window;
+    QPointer<QObject> target = window;
     // Device changes may be raised off the GUI thread; the window takes them on its own.
-    auto deviceChanged = [target] {
+    auto deviceChanged = [target, onChange] {
         if (!target)
             return;
         QMetaObject::invokeMethod(
-            target.data(), [target] { if (target) target->onDeviceChange(); }, Qt::QueuedConnection);
+            target.data(), [target, onChange] { if (target) onChange(); }, Qt::QueuedConnection);
     };
     if (m_mouse) {
         m_mouse->setDeviceChangeCallback(deviceChanged);

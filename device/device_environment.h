@@ -4,12 +4,12 @@
 
 #include <memory>
 
-struct CommandLineOptions;
+#include <functional>
+
 class HidBackend;
 class HidTrafficLog;
 class QObject;
 class VirtualMouse;
-class Widget;
 
 // What the device link talks to, chosen from the command line: hidapi or the virtual mouse
 // (--simulate), optionally behind the traffic log (--hid-log); and where device-change
@@ -20,11 +20,13 @@ class Widget;
 class DeviceEnvironment
 {
 public:
-    explicit DeviceEnvironment(const CommandLineOptions &options);
+    // `simulateModel` is the id of the virtual mouse's model; `hidLogFile` empty means no log.
+    DeviceEnvironment(bool simulate, int simulateModel, const QString &hidLogFile);
     ~DeviceEnvironment();
 
-    // Routes device-change notifications to the window; call once the window exists.
-    void attach(Widget *window);
+    // Routes device-change notifications to `onChange`, called on the thread of `window`
+    // while it exists; call once the window exists.
+    void attach(QObject *window, std::function<void()> onChange);
 
     // False when the options cannot be followed (a HID log onto one of the program's own
     // files); a one-line message has then been written to stderr.

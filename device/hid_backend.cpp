@@ -1,7 +1,5 @@
 #include "device/hid_backend.h"
 
-#include "device/hidapi_backend.h"
-
 #include <atomic>
 
 HidBackend::~HidBackend() = default;
@@ -14,8 +12,7 @@ HidBackend *currentHidBackend()
 {
     if (HidBackend *b = installed.load())
         return b;
-    static HidapiBackend hidapi;
-    return &hidapi;
+    return defaultHidBackend();
 }
 
 void setCurrentHidBackend(HidBackend *backend)

@@ -44,3 +44,6 @@ public:
 // mouse, the traffic log). Installing does not take ownership; nullptr goes back to hidapi.
 HidBackend *currentHidBackend();
 void setCurrentHidBackend(HidBackend *backend);
+
+// The hidapi backend, made on first use (defined with it, in hidapi_backend.cpp).
+HidBackend *defaultHidBackend();

@@ -1,14 +1,11 @@
 // Discovery and the connection check.
 #include "device/hid_thread.h"
 
-#include "app/widget.h"
 #include "device/hid_backend.h"
+#include "device/link_host.h"
 #include "device/link_state.h"
-#include "profiles/myqquickview.h"
-#include "profiles/settings_file.h"
 
 #include <QDebug>
-#include <QSettings>
 
 Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent), m_hid(currentHidBackend()) {}
 
@@ -109,15 +106,6 @@ void Hid_Thread::closeCommandHandle()
     }
 }
 
-QString Hid_Thread::configValue(const QString &key, const QString &fallback) const
-{
-    // The view's own settings object sees values it has not yet written back.
-    if (m_owner && m_owner->view() && m_owner->view()->appConfig())
-        return m_owner->view()->appConfig()->value(key, fallback).toString();
-    const std::unique_ptr<QSettings> config = SettingsFile::openScoped(QStringLiteral("./modules/setting/apConfig.bin"));
-    return config->value(key, fallback).toString();
-}
-
 void Hid_Thread::swichCurDevice(uint did)
 {
     if (int(did) != m_curDevice) {
@@ -129,8 +117,8 @@ void Hid_Thread::swichCurDevice(uint did)
 
 void Hid_Thread::chkDeviceIsEnCode()
 {
-    const QString code = configValue(QStringLiteral("common/sCode") + QString::number(m_curDevice),
-                                     QStringLiteral("739154"));
+    const QString fallback = QStringLiteral("739154");
+    const QString code = m_host ? m_host->secrecyCode(m_curDevice, fallback) : fallback;
     if (code.size() == 6) {
         for (int i = 0; i < 6; ++i)
             LinkState::SecrecyCode[i + 1] = static_cast<unsigned char>(code.at(i).unicode());
@@ -139,24 +127,16 @@ void Hid_Thread::chkDeviceIsEnCode()
     if (openCommandPath(m_curDevice)) {
         qDebug("Device Connect");
         closeCommandHandle();
-        if (m_owner) {
-            m_owner->notifyInit(m_curDevice);
-            m_owner->setViewEnabled(true);
-        }
         linkFree = true;
         LinkState::deviceConnected = true;
-        if (m_owner) {
-            const bool chinese = configValue(QStringLiteral("common/language"), QString())
-                                 == QLatin1String("ChineseSimplified");
-            m_owner->showBalloon(QStringLiteral("Info"),
-                                 chinese ? QStringLiteral(u"检测到鼠标!") : QStringLiteral("Detect Mouse!"));
-        }
+        if (m_host)
+            m_host->linkConnected(m_curDevice);
         startWorker(uint(m_curDevice));
     } else {
         qDebug("Device Error");
         m_curDevice = 0;
         LinkState::deviceConnected = false;
-        if (m_owner)
-            m_owner->notifyInit(0);
+        if (m_host)
+            m_host->linkMissing();
     }
 }

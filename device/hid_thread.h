@@ -11,11 +11,10 @@
 
 #include <atomic>
 
-#include "app/device_table.h"
+#include "device/device_table.h"
 
-class QWidget;
-class Widget;
 class HidBackend;
+class LinkHost;
 struct HidHandle;
 struct CommandFrame;
 
@@ -40,8 +39,8 @@ public:
     explicit Hid_Thread(QObject *parent = nullptr);
     ~Hid_Thread() override;
 
-    void setOwner(Widget *owner) { m_owner = owner; }
-    Widget *owner() const { return m_owner; }
+    // Who hears of connections, removals and the mouse's own reports, and keeps the secrecy code.
+    void setHost(LinkHost *host) { m_host = host; }
 
     // Discovery (GUI thread, while no worker listens).
     void findDevices(const DeviceTable &table);
@@ -112,11 +111,10 @@ private:
     // Byte n of the reply block; the incoming report starts with its report id.
     uchar &reply(int n) { return m_featureIn[1 + n]; }
     DeviceRecord recordAt(int index) const;
-    QString configValue(const QString &key, const QString &fallback) const;
 
     void recordFailure(uchar code, const char *step);
 
-    Widget *m_owner = nullptr;
+    LinkHost *m_host = nullptr;
     int m_failureCount = 0;
     QStringList m_failures;
     // Which step the last failed transaction stopped at.

@@ -1,10 +1,8 @@
 // The device worker: listens on the notification interface on a pool thread.
 #include "device/hid_thread.h"
 
-#include "app/widget.h"
 #include "device/hid_backend.h"
-#include "device/link_state.h"
-#include "profiles/myqquickview.h"
+#include "device/link_host.h"
 
 #include <QDebug>
 #include <QtConcurrent/QtConcurrentRun>
@@ -77,28 +75,17 @@ void Hid_Thread::listenLoop(uint index)
                 m_workerActive = false;
             }
             qDebug("Device removed");
-            if (m_owner)
-                m_owner->setViewEnabled(false);
+            if (m_host)
+                m_host->linkLost();
             return;
         }
 
         unsigned char report[4] = {};
         const int n = m_hid->readTimeout(h, report, sizeof report, 500);
-        if (n == int(sizeof report) && m_owner) {
-            // Queued with the window as context: dropped if the window is gone by then.
-            Widget *owner = m_owner;
-            QMetaObject::invokeMethod(
-                owner,
-                [owner] {
-                    if (owner->view())
-                        owner->view()->refreashDPI();
-                },
-                Qt::QueuedConnection);
-            if (report[0] == 6 && report[1] == 7 && report[3] >= 1 && report[3] <= 8) {
-                const int stage = report[3] - 1;
-                m_owner->showBalloon(QStringLiteral("Info"), LinkState::dpiSwitchText(stage) + QLatin1Char(' ')
-                                                                 + QString::number(LinkState::currentDpi(stage)));
-            }
+        if (n == int(sizeof report) && m_host) {
+            m_host->mouseReported();
+            if (report[0] == 6 && report[1] == 7 && report[3] >= 1 && report[3] <= 8)
+                m_host->dpiStageSwitched(report[3] - 1);
         }
         m_hid->close(h);
         m_notifyHandle = nullptr;

@@ -15,6 +15,12 @@ hid_device *dev(HidHandle *h)
 // GUI thread), keeps the worker's first open from racing it.
 HidapiBackend::HidapiBackend() : m_initialised(hid_init() == 0) {}
 
+HidBackend *defaultHidBackend()
+{
+    static HidapiBackend hidapi;
+    return &hidapi;
+}
+
 HidapiBackend::~HidapiBackend()
 {
     if (m_initialised)

@@ -1,7 +1,6 @@
 #include "profiles/language_file.h"
 
-#include "device/link_state.h"
-
+#include "profiles/balloon_texts.h"
 #include "profiles/settings_file.h"
 #include "profiles/stored_value_rules.h"
 
@@ -59,7 +58,7 @@ QStringList readStrings(const QString &path, uint type)
 void applyDpiSwitchTexts(const QStringList &texts)
 {
     for (int i = 0; i < 8 && i < texts.size(); ++i)
-        LinkState::setDpiSwitchText(i, texts[i]);
+        BalloonTexts::setDpiSwitchText(i, texts[i]);
 }
 
 } // namespace LanguageFile

@@ -1,4 +1,5 @@
-#include "app/device_table.h"
+#include "device/device_table.h"
+#include "profiles/product_names.h"
 #include "device/mouse_model.h"
 #include "tests/support/runtime_tree.h"
 
@@ -126,7 +127,7 @@ private slots:
         QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
         config.setValue(QStringLiteral("common/product_name"), QStringList{QStringLiteral("First")});
         config.sync();
-        const DeviceTable t = loadBuiltInDeviceTable();
+        const DeviceTable t = loadBuiltInDeviceTable(productNamesFromConfig());
         QCOMPARE(t.size(), 2);
         QCOMPARE(t[0].name, QStringLiteral("First"));
         QCOMPARE(t[1].name, QString());

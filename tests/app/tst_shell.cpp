@@ -3,7 +3,7 @@
 #include "app/modifier_tracker.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QQuickItem>

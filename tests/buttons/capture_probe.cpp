@@ -4,8 +4,8 @@
 // the window comes back.
 #include "app/widget.h"
 #include "buttons/input_capture.h"
-#include "buttons/input_receivers.h"
-#include "profiles/myqquickview.h"
+#include "app/input_receivers.h"
+#include "app/myqquickview.h"
 
 #include <QApplication>
 #include <QQmlContext>

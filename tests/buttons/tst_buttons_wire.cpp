@@ -1,5 +1,5 @@
 #include "app/widget.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 #include "tests/support/virtual_mouse_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "buttons/key_matrix.h"
 #include "buttons/key_names.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QQmlComponent>

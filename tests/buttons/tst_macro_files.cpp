@@ -1,5 +1,5 @@
 #include "buttons/macro_files.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/device_table.h"
+#include "device/device_table.h"
 #include "device/block_scrambling.h"
 #include "device/hid_thread.h"
 #include "device/link_state.h"
@@ -211,7 +211,7 @@ private slots:
         VirtualMouseFixture f;
         VirtualMouse &m = f.mouse();
         m.setReportLength(24);
-        DeviceTable table = loadBuiltInDeviceTable();
+        DeviceTable table = loadBuiltInDeviceTable({});
         for (DeviceTableEntry &e : table)
             e.reportLength = 24;
         Hid_Thread link;
@@ -400,7 +400,7 @@ private slots:
         m.plug();
         link.stopWorker();
         link.waitForWorker();
-        link.findDevices(loadBuiltInDeviceTable());
+        link.findDevices(loadBuiltInDeviceTable({}));
         link.swichCurDevice(uint(link.curDevice()));
         link.hid_03H_SetReportRate(4);
         QCOMPARE(m.reportRate(), 4);

@@ -1,8 +1,8 @@
-#include "app/device_table.h"
+#include "device/device_table.h"
 #include "app/widget.h"
 #include "device/hid_thread.h"
 #include "device/link_state.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 #include "tests/support/virtual_mouse_fixture.h"
 
@@ -137,7 +137,7 @@ private slots:
         VirtualMouseFixture f;
         TwoMice both;
         setCurrentHidBackend(&both);
-        const DeviceTable table = loadBuiltInDeviceTable();
+        const DeviceTable table = loadBuiltInDeviceTable({});
         {
             Hid_Thread link;
             link.findDevices(table);
@@ -184,7 +184,7 @@ private slots:
             MissingInterface mouse(missing);
             setCurrentHidBackend(&mouse);
             Hid_Thread link;
-            link.findDevices(loadBuiltInDeviceTable());
+            link.findDevices(loadBuiltInDeviceTable({}));
             for (const DeviceRecord &r : link.devices())
                 QVERIFY(r.commandPath.isEmpty() && r.notifyPath.isEmpty());
             f.clearMessages();

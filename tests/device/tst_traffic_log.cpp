@@ -1,4 +1,4 @@
-#include "app/device_table.h"
+#include "device/device_table.h"
 #include "device/hid_thread.h"
 #include "device/hid_traffic_log.h"
 #include "tests/support/runtime_tree.h"
@@ -56,7 +56,7 @@ private slots:
         setCurrentHidBackend(&log);
         {
             Hid_Thread link;
-            link.findDevices(loadBuiltInDeviceTable());
+            link.findDevices(loadBuiltInDeviceTable({}));
             link.swichCurDevice(uint(link.curDevice()));
 
             QByteArray block(128, '\0');

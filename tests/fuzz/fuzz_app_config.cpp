@@ -4,11 +4,12 @@
 #include "tests/fuzz/fuzz_link.h"
 #include "tests/fuzz/fuzz_support.h"
 
-#include "app/device_table.h"
+#include "device/device_table.h"
+#include "profiles/product_names.h"
 #include "app/ui_controler.h"
 #include "device/hid_thread.h"
 #include "device/link_state.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include <QCoreApplication>
 
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         view.ui_LED_PictureDataProc(view.getPictureValue(false), 1);
         v.requireIdle("the stored picture");
         Ui_Controler::windowTitleFor(QStringLiteral("./modules/setting/apConfig.bin"));
-        const DeviceTable table = loadBuiltInDeviceTable();
+        const DeviceTable table = loadBuiltInDeviceTable(productNamesFromConfig());
         Fuzz::VirtualLink::require(table.size() == 2, "the built-in table has two entries");
         // The connection check loads the secrecy code; the listener it starts is stopped at once.
         v.link->findDevices(table);

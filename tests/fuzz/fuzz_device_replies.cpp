@@ -8,10 +8,10 @@
 #include "tests/fuzz/fuzz_link.h"
 #include "tests/fuzz/fuzz_support.h"
 
-#include "app/device_table.h"
+#include "device/device_table.h"
 #include "device/hid_thread.h"
 #include "device/link_state.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     Fuzz::initApplication();
     Fuzz::VirtualLink &v = Fuzz::VirtualLink::instance();
-    table = loadBuiltInDeviceTable();
+    table = loadBuiltInDeviceTable({});
     bridge = new myQQuickView;
     bridge->hidThread = v.link;
     v.mouse.setReplyHook(answer);

@@ -3,7 +3,7 @@
 #include "tests/fuzz/fuzz_link.h"
 #include "tests/fuzz/fuzz_support.h"
 
-#include "app/device_table.h"
+#include "device/device_table.h"
 #include "device/hid_thread.h"
 #include "device/link_state.h"
 
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     Fuzz::initApplication();
     Fuzz::VirtualLink::instance();
-    builtIn = loadBuiltInDeviceTable();
+    builtIn = loadBuiltInDeviceTable({});
     return 0;
 }
 

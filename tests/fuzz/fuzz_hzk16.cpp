@@ -3,7 +3,7 @@
 #include "tests/fuzz/fuzz_link.h"
 #include "tests/fuzz/fuzz_support.h"
 
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include <QCoreApplication>
 

@@ -2,8 +2,8 @@
 // replaces the DPI notification texts included.
 #include "tests/fuzz/fuzz_support.h"
 
-#include "device/link_state.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
+#include "profiles/balloon_texts.h"
 
 #include <QCoreApplication>
 
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int type = 0; type <= 8; ++type)
         bridge->getGlobalStrings(type, QStringLiteral("lang_025044"));
     for (int stage = 0; stage < 8; ++stage)
-        LinkState::dpiSwitchText(stage);
+        BalloonTexts::dpiSwitchText(stage);
     QCoreApplication::processEvents();
     return 0;
 }

@@ -1,9 +1,10 @@
 #include "tests/fuzz/fuzz_link.h"
 
-#include "app/device_table.h"
+#include "device/device_table.h"
 #include "device/hid_backend.h"
 #include "device/hid_thread.h"
 #include "device/link_pause.h"
+#include "profiles/config_link_host.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,9 +21,11 @@ VirtualLink::VirtualLink() : mouse(3389)
 {
     setLinkPauseFunction([](int) {});
     setCurrentHidBackend(&mouse);
+    static ConfigLinkHost configuration;
     link = new Hid_Thread;
+    link->setHost(&configuration);
     // Enumerated, without the connection check: that would start the listener.
-    link->findDevices(loadBuiltInDeviceTable());
+    link->findDevices(loadBuiltInDeviceTable({}));
 }
 
 void VirtualLink::require(bool ok, const char *what)

@@ -2,7 +2,7 @@
 // after being stored again.
 #include "tests/fuzz/fuzz_support.h"
 
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include <QCoreApplication>
 

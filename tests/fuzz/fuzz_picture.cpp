@@ -4,7 +4,7 @@
 #include "tests/fuzz/fuzz_support.h"
 
 #include "performance/picture_convert.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include <QCoreApplication>
 

@@ -5,7 +5,7 @@
 #include "tests/fuzz/fuzz_support.h"
 
 #include "device/hid_thread.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include <QCoreApplication>
 

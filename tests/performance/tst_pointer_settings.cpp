@@ -1,6 +1,6 @@
 #include "performance/pointer_settings.h"
 #include "performance/pointer_settings_gnome.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QSettings>

@@ -1,6 +1,6 @@
 #include "device/hid_thread.h"
 #include "device/link_state.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QSettings>

@@ -1,7 +1,7 @@
 #include "app/widget.h"
 #include "performance/hzk16_font.h"
 #include "performance/screen_text.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 #include "tests/support/virtual_mouse_fixture.h"
 

@@ -1,6 +1,6 @@
 // Application configuration, language strings and the names list, with the files the program ships.
-#include "device/link_state.h"
-#include "profiles/myqquickview.h"
+#include "profiles/balloon_texts.h"
+#include "app/myqquickview.h"
 #include "profiles/names_list_rule.h"
 #include "tests/support/runtime_tree.h"
 
@@ -22,7 +22,7 @@ void writeFile(const QString &path, const QByteArray &content)
 void resetSwitchTexts()
 {
     for (int i = 0; i < 8; ++i)
-        LinkState::setDpiSwitchText(i, QStringLiteral("DPI Switch to"));
+        BalloonTexts::setDpiSwitchText(i, QStringLiteral("DPI Switch to"));
 }
 
 QStringList asStrings(const QVariantList &list)
@@ -57,14 +57,14 @@ private slots:
         // Above 7 the keys are looked up outside any section.
         QCOMPARE(view.getGlobalStrings(8, code), QStringList{QStringLiteral("top")});
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(LinkState::dpiSwitchText(i), QStringLiteral("DPI Switch to"));
+            QCOMPARE(BalloonTexts::dpiSwitchText(i), QStringLiteral("DPI Switch to"));
 
         // `other` replaces as many notification texts as it holds, and no more.
         QCOMPARE(view.getGlobalStrings(6, code), (QStringList{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")}));
-        QCOMPARE(LinkState::dpiSwitchText(0), QStringLiteral("x"));
-        QCOMPARE(LinkState::dpiSwitchText(2), QStringLiteral("z"));
+        QCOMPARE(BalloonTexts::dpiSwitchText(0), QStringLiteral("x"));
+        QCOMPARE(BalloonTexts::dpiSwitchText(2), QStringLiteral("z"));
         for (int i = 3; i < 8; ++i)
-            QCOMPARE(LinkState::dpiSwitchText(i), QStringLiteral("DPI Switch to"));
+            QCOMPARE(BalloonTexts::dpiSwitchText(i), QStringLiteral("DPI Switch to"));
 
         QCOMPARE(view.getGlobalStrings(0, QStringLiteral("missing")), QStringList());
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("getGlobalStrings refused")));
@@ -115,7 +115,7 @@ private slots:
             QVERIFY(macroKey[i].contains(QLatin1Char('\n')));
         QCOMPARE(view.getGlobalStrings(2, code).at(0), QString::fromUtf8("左键"));
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(LinkState::dpiSwitchText(i), QString::fromUtf8("DPI切换至"));
+            QCOMPARE(BalloonTexts::dpiSwitchText(i), QString::fromUtf8("DPI切换至"));
     }
 
     void globalDataAbsent()

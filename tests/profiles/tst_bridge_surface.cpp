@@ -1,5 +1,5 @@
 // Every operation the pages call on ui_View exists by name, with its argument order and result.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include <QtTest>
 

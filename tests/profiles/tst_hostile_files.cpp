@@ -1,6 +1,6 @@
 // Damaged and hostile settings, names and language files: the bridge starts, reads what it can,
 // stays quick, and writes nothing but its own files.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "profiles/profile_file_dialogs.h"
 #include "tests/support/runtime_tree.h"
 

@@ -1,7 +1,7 @@
 // What reaches the mouse from the profile operations: the whole block with command 0x06, and
 // nothing at all from making a profile current or replacing a profile file.
 #include "app/widget.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 #include "tests/support/virtual_mouse_fixture.h"
 

@@ -1,5 +1,5 @@
 // The bridge's profile files and whole-profile operations, on a private runtime tree.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "profiles/profile_file_dialogs.h"
 #include "profiles/settings_file.h"
 #include "tests/support/runtime_tree.h"

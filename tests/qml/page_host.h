@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/hid_thread.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QHash>

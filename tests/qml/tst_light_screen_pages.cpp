@@ -5,7 +5,7 @@
 #include "performance/picture_convert.h"
 #include "performance/picture_file_dialog.h"
 #include "performance/screen_text.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/live_pages.h"
 #include "tests/support/runtime_tree.h"
 #include "tests/support/virtual_mouse_fixture.h"

@@ -1,6 +1,6 @@
 #include "app/widget.h"
 #include "performance/pointer_settings.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 #include "tests/support/live_pages.h"
 #include "tests/support/runtime_tree.h"
 #include "tests/support/virtual_mouse_fixture.h"

@@ -1,7 +1,7 @@
 #include "tests/support/live_pages.h"
 
 #include "app/widget.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include <QJSValue>
 #include <QQmlContext>

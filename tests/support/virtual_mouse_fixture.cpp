@@ -1,11 +1,12 @@
 #include "tests/support/virtual_mouse_fixture.h"
 
-#include "app/device_table.h"
 #include "app/widget.h"
+#include "device/device_table.h"
 #include "device/hid_backend.h"
 #include "device/hid_thread.h"
 #include "device/link_pause.h"
 #include "device/link_state.h"
+#include "profiles/config_link_host.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -86,8 +87,10 @@ Widget *VirtualMouseFixture::widget(bool runDeviceCheck)
 Hid_Thread &VirtualMouseFixture::bareLink()
 {
     if (!m_bare) {
+        static ConfigLinkHost configuration;
         m_bare = std::make_unique<Hid_Thread>();
-        m_bare->findDevices(loadBuiltInDeviceTable());
+        m_bare->setHost(&configuration);
+        m_bare->findDevices(loadBuiltInDeviceTable({}));
         m_bare->swichCurDevice(uint(m_bare->curDevice()));
     }
     return *m_bare;

@@ -29,6 +29,7 @@ DeviceTable parseDeviceTable(const QSettings &table, const QStringList &productN
 // The scrambling switch of the table, false when absent.
 bool deviceTableIsEncode(const QSettings &table);
 
-// The table compiled into the program, with the names from the application configuration.
-DeviceTable loadBuiltInDeviceTable();
+// The table compiled into the program, named from `productNames` (the application
+// configuration's "common/product_name").
+DeviceTable loadBuiltInDeviceTable(const QStringList &productNames);
 bool builtInDeviceTableIsEncode();

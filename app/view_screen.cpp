@@ -1,6 +1,6 @@
 // The mouse's screen: user text rendered with the two bitmap fonts, and user pictures
 // converted from image files; both are uploaded as one 512-byte image in four chunks.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "device/hid_thread.h"
 #include "performance/hzk16_font.h"

@@ -1,6 +1,6 @@
 // Whole-profile operations of the bridge: the current profile, the profile data block, and
 // reset, copy, import and export of profile files.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "device/hid_thread.h"
 #include "profiles/profile_data_block.h"

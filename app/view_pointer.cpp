@@ -1,6 +1,6 @@
 // The operating system's pointer settings. The page values are stored per profile so that a
 // profile change re-applies them; a refused system call leaves the stored value in place.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "performance/pointer_settings.h"
 #include "profiles/settings_store.h"

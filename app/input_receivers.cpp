@@ -1,8 +1,8 @@
-#include "buttons/input_receivers.h"
+#include "app/input_receivers.h"
 
 #include "app/widget.h"
 #include "buttons/input_capture.h"
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 namespace {
 

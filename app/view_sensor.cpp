@@ -1,6 +1,6 @@
 // Sensor settings of the bridge: DPI stages and their enabled mask, report rate, lift-off and
 // X/Y sensitivity. Values are stored in the current profile first and sent second.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "device/hid_thread.h"
 #include "device/link_state.h"

@@ -1,5 +1,5 @@
 // Language string lists of the pages.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "profiles/language_file.h"
 

@@ -1,4 +1,4 @@
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "device/hid_thread.h"
 #include "device/mouse_model.h"

@@ -1,6 +1,4 @@
-#include "app/device_table.h"
-
-#include "profiles/settings_file.h"
+#include "device/device_table.h"
 
 #include <QSettings>
 
@@ -53,11 +51,10 @@ bool deviceTableIsEncode(const QSettings &table)
     return table.value(QStringLiteral("common/isEncode"), false).toBool();
 }
 
-DeviceTable loadBuiltInDeviceTable()
+DeviceTable loadBuiltInDeviceTable(const QStringList &productNames)
 {
     const QSettings table(QStringLiteral(":/DevInfo.ini"), QSettings::IniFormat);
-    const std::unique_ptr<QSettings> config = SettingsFile::openScoped(QStringLiteral("./modules/setting/apConfig.bin"));
-    return parseDeviceTable(table, config->value(QStringLiteral("common/product_name")).toStringList());
+    return parseDeviceTable(table, productNames);
 }
 
 bool builtInDeviceTableIsEncode()

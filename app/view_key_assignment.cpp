@@ -1,6 +1,6 @@
 // Button assignments of the current profile: the pages read them entry by entry and write and
 // send all sixteen at once.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "buttons/key_matrix.h"
 #include "device/hid_thread.h"

@@ -1,5 +1,5 @@
 // Application configuration of the bridge: the language and lists the pages keep there.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"

@@ -1,5 +1,5 @@
 // Names of macros, recoil presets and profiles, as the pages list them.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "profiles/names_list_rule.h"
 #include "profiles/settings_list.h"

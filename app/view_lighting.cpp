@@ -1,6 +1,6 @@
 // Lighting of the bridge: the light effect and the eight DPI stage colours. Both travel to the
 // mouse inside the profile data block; the getters read the profile file only.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "performance/lighting_block.h"
 #include "performance/unsigned_list.h"

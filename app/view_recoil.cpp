@@ -1,6 +1,6 @@
 // Recoil presets: shared by all profiles in "./modules/gun/gunData.bin", which the installation
 // provides; nothing here creates it. Each profile remembers the preset it selected.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "device/hid_thread.h"
 #include "profiles/settings_file.h"

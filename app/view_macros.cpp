@@ -1,5 +1,5 @@
 // Macro files, the button-to-macro map of the profiles and sending macros to the mouse.
-#include "profiles/myqquickview.h"
+#include "app/myqquickview.h"
 
 #include "buttons/macro_encoding.h"
 #include "buttons/macro_file_reader.h"
