@@ -30,25 +30,19 @@ block_byte() {
 command_param() {
     awk -v c="$1" '$2 == "SF" && substr($3, 3, 2) == c { p = substr($3, 5, 2) } END { print p }' "$log"
 }
-# A busy program takes the input late: the byte may take a while to reach the log.
-expect_byte() {
-    local got
+# A busy program takes the input late: poll until the command "$@" prints the wanted value.
+expect() {
+    local want="$1" what="$2" got
+    shift 2
     for _ in $(seq 100); do
-        got="$(block_byte "$1")"
-        [[ "$got" == "$2" ]] && return 0
+        got="$("$@")"
+        [[ "$got" == "$want" ]] && return 0
         sleep 0.1
     done
-    fail "block byte $1: $got, expected $2 ($3)"
+    fail "$what: $got, expected $want"
 }
-expect_param() {
-    local got
-    for _ in $(seq 100); do
-        got="$(command_param "$1")"
-        [[ "$got" == "$2" ]] && return 0
-        sleep 0.1
-    done
-    fail "command $1: parameter $got, expected $2 ($3)"
-}
+expect_byte() { expect "$2" "block byte $1 ($3)" block_byte "$1"; }
+expect_param() { expect "$2" "command $1, its parameter ($3)" command_param "$1"; }
 
 column sensor-column-start
 
