@@ -7,20 +7,16 @@
 
 #include <QCoreApplication>
 
-namespace {
-myQQuickView *bridge = nullptr;
-}
-
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     Fuzz::initApplication();
-    bridge = new myQQuickView;
-    bridge->hidThread = Fuzz::VirtualLink::instance().link;
+    Fuzz::linkedBridge();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    myQQuickView *bridge = Fuzz::linkedBridge();
     Fuzz::VirtualLink &v = Fuzz::VirtualLink::instance();
     Fuzz::InputFolder folder;
     folder.write(QStringLiteral("HZK16"), data, size);

@@ -7,19 +7,16 @@
 
 #include <QCoreApplication>
 
-namespace {
-myQQuickView *bridge = nullptr;
-}
-
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     Fuzz::initApplication();
-    bridge = new myQQuickView;
+    Fuzz::bridge();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    myQQuickView *bridge = Fuzz::bridge();
     Fuzz::InputFolder folder;
     folder.write(QStringLiteral("modules/i18n/lang_025044.ini"), data, size);
     for (int type = 0; type <= 8; ++type)

@@ -5,6 +5,9 @@
 #include "device/hid_thread.h"
 #include "device/link_pause.h"
 #include "profiles/config_link_host.h"
+#include "tests/fuzz/fuzz_support.h"
+
+#include "app/myqquickview.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +29,13 @@ VirtualLink::VirtualLink() : mouse(3389)
     link->setHost(&configuration);
     // Enumerated, without the connection check: that would start the listener.
     link->findDevices(loadBuiltInDeviceTable({}));
+}
+
+myQQuickView *linkedBridge()
+{
+    myQQuickView *b = bridge();
+    b->hidThread = VirtualLink::instance().link;
+    return b;
 }
 
 void VirtualLink::require(bool ok, const char *what)

@@ -3,6 +3,7 @@
 #include "device/virtual_mouse.h"
 
 class Hid_Thread;
+class myQQuickView;
 
 namespace Fuzz {
 
@@ -23,5 +24,8 @@ struct VirtualLink
 private:
     VirtualLink();
 };
+
+// The bridge of fuzz_support.h, its commands sent through the virtual link.
+myQQuickView *linkedBridge();
 
 } // namespace Fuzz

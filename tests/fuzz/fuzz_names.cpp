@@ -6,19 +6,16 @@
 
 #include <QCoreApplication>
 
-namespace {
-myQQuickView *bridge = nullptr;
-}
-
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     Fuzz::initApplication();
-    bridge = new myQQuickView;
+    Fuzz::bridge();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    myQQuickView *bridge = Fuzz::bridge();
     Fuzz::InputFolder folder;
     folder.write(QStringLiteral("modules/setting/name.bin"), data, size);
     for (int type = 0; type <= 4; ++type)

@@ -9,7 +9,6 @@
 #include <QSettings>
 
 namespace {
-myQQuickView *bridge = nullptr;
 
 uchar offsetByte(const QVariant &value)
 {
@@ -21,13 +20,13 @@ uchar offsetByte(const QVariant &value)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     Fuzz::initApplication();
-    bridge = new myQQuickView;
-    bridge->hidThread = Fuzz::VirtualLink::instance().link;
+    Fuzz::linkedBridge();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    myQQuickView *bridge = Fuzz::linkedBridge();
     Fuzz::VirtualLink &v = Fuzz::VirtualLink::instance();
     Fuzz::InputFolder folder;
     folder.write(QStringLiteral("modules/gun/gunData.bin"), data, size);

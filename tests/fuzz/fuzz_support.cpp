@@ -1,5 +1,7 @@
 #include "tests/fuzz/fuzz_support.h"
 
+#include "app/myqquickview.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -103,6 +105,12 @@ QByteArray InputReader::bytes(size_t n)
 QByteArray InputReader::rest()
 {
     return bytes(m_size - m_pos);
+}
+
+myQQuickView *bridge()
+{
+    static myQQuickView *view = new myQQuickView; // lives to the end of the process, as the program's bridge
+    return view;
 }
 
 } // namespace Fuzz

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class myQQuickView;
+
 // What every fuzz target shares: one application object for the process, quiet debug output,
 // and a private runtime tree in which each input gets a fresh folder of its own.
 namespace Fuzz {
@@ -13,6 +15,9 @@ namespace Fuzz {
 // Builds the QApplication (offscreen, software Quick) once and silences the message output:
 // damaged files make the readers talk, and a million lines would cost more than the reading.
 void initApplication();
+
+// The bridge the pages call, built once per process (after initApplication).
+myQQuickView *bridge();
 
 // Contents of a shipped file of the runtime tree (relative to the build's runtime folder), read
 // once and cached; empty when the build has no such file.
