@@ -97,10 +97,26 @@ void myQQuickView::setProtectUI(int busyTime)
     invokeRoot("setProtectUI", Qt::DirectConnection, {busyTime});
 }
 
-void myQQuickView::clearHidBusy()
+void myQQuickView::showLinkBusy(bool busy)
+{
+    invokeRoot("setLinkBusy", Qt::DirectConnection, {busy});
+}
+
+void myQQuickView::holdDeviceCommands()
 {
     if (hidThread)
-        hidThread->setLinkFree(true);
+        hidThread->holdCommands();
+}
+
+void myQQuickView::releaseDeviceCommands()
+{
+    if (hidThread)
+        hidThread->releaseCommands();
+}
+
+void myQQuickView::clearHidBusy()
+{
+    // The link queues its commands instead of locking them out: there is nothing to force open.
 }
 
 QVariantMap myQQuickView::getModel(int kind)

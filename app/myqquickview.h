@@ -31,6 +31,8 @@ public:
     void relayKeyboard(bool isDown, int usbCode);
     void relayMouse(bool isDown, uint vornCode, uint x, uint y);
     void setProtectUI(int busyTime);
+    // The link's queue has been busy for a while, or is empty again: the busy overlay.
+    void showLinkBusy(bool busy);
     // 0: keys cannot be captured, 1: only in the program's own windows, 2: in the whole session.
     void setCaptureReach(int reach) { captureReach = reach; }
 
@@ -57,6 +59,10 @@ public slots:
     void runUI();
     void refreashDPI();
     void clearHidBusy();
+    // Around a batch of sends (a whole profile): the link keeps the commands until the release
+    // and then sends each state once, as last asked for.
+    void holdDeviceCommands();
+    void releaseDeviceCommands();
     void openUpdateExe();
     // The model of device kind `kind` as the pages use it: sensorName, dpiMinimum, dpiMaximum, dpiStep.
     QVariantMap getModel(int kind);

@@ -5,8 +5,12 @@
 #include "app/widget.h"
 #include "device/link_state.h"
 #include "app/myqquickview.h"
+#include "profiles/profile_keys.h"
+#include "profiles/settings_file.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <cstdio>
@@ -15,6 +19,8 @@ ProfileApplier::ProfileApplier(Widget *window, int profile)
     : m_window(window), m_profile(profile), m_onFinished([](int code) { QCoreApplication::exit(code); })
 {
 }
+
+ProfileApplier::~ProfileApplier() = default;
 
 bool ProfileApplier::start()
 {
@@ -27,6 +33,14 @@ bool ProfileApplier::start()
     QQuickItem *root = m_window->view() ? m_window->view()->rootObject() : nullptr;
     if (!root) {
         std::fprintf(stderr, "skald-config: the pages could not be loaded; profile %d was not applied\n", m_profile);
+        return false;
+    }
+    // A profile that is there but cannot be read would go out as page defaults: send nothing.
+    const QString file = ProfileKeys::profileFileName(m_profile);
+    const QFileInfo info(file);
+    if (info.exists() && (!info.isReadable() || SettingsFile::isOversized(file) || !QFile(file).open(QIODevice::ReadOnly))) {
+        std::fprintf(stderr, "skald-config: %s cannot be read; profile %d was not applied, nothing was sent\n",
+                     qPrintable(file), m_profile);
         return false;
     }
     // Nothing here listens to the mouse's own reports; a stopped worker also lets the program
@@ -57,17 +71,22 @@ void ProfileApplier::apply()
         finish(2, QStringLiteral("the pages went away"));
         return;
     }
-    DeviceFailureWatch watch(m_window->hid());
+    m_watch = std::make_unique<DeviceFailureWatch>(m_window->hid());
     StartupProbe::mark("apply");
-    // Every device command runs to its end inside this call.
+    // The pages only ask: the link sends on its own thread, and says when it has sent all.
     QMetaObject::invokeMethod(root, "applyProfile", Q_ARG(QVariant, m_profile));
+    m_window->hid().whenIdle(this, [this] { sent(); });
+}
+
+void ProfileApplier::sent()
+{
     StartupProbe::mark("applied");
     // The profile file is the reference: a setting the mouse took but the file did not keep is
     // a failure too.
     const bool stored = m_window->view()->syncSettings();
-    if (watch.failures() > 0)
+    if (m_watch->failures() > 0)
         finish(2, QStringLiteral("the mouse did not take every setting (%1 of them failed, first %2)")
-                      .arg(watch.failures()).arg(watch.firstFailure()));
+                      .arg(m_watch->failures()).arg(m_watch->firstFailure()));
     else if (!stored)
         finish(2, QStringLiteral("the settings could not be stored"));
     else

@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
+class DeviceFailureWatch;
 class Widget;
 
 // Applies one profile from the command line (--apply-profile N): the window stays hidden, the
@@ -14,6 +16,7 @@ class ProfileApplier : public QObject
 
 public:
     ProfileApplier(Widget *window, int profile);
+    ~ProfileApplier() override;
 
     // Called after the first device check. False (with a one-line message on stderr) when no
     // mouse was found; nothing is applied then and the program exits with status 2.
@@ -33,9 +36,11 @@ private slots:
 
 private:
     void apply();
+    void sent();
     void finish(int code, const QString &message);
 
     Widget *m_window;
+    std::unique_ptr<DeviceFailureWatch> m_watch;
     int m_profile;
     bool m_started = false;
     bool m_finished = false;

@@ -168,6 +168,29 @@ void Widget::dpiStageSwitched(int stage)
         Qt::QueuedConnection);
 }
 
+void Widget::linkBusy(bool busy)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, busy] {
+            if (myQQuickView *v = view())
+                v->showLinkBusy(busy);
+        },
+        Qt::QueuedConnection);
+}
+
+void Widget::commandsFailed(int count, const QString &first)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, count, first] {
+            qDebug().noquote() << QStringLiteral("%1 command(s) failed, first %2").arg(count).arg(first);
+            showBalloon(QStringLiteral("Info"),
+                        BalloonTexts::commandsFailed(configValue(QStringLiteral("common/language"), QString()), count));
+        },
+        Qt::QueuedConnection);
+}
+
 void Widget::onKeyEvent(int usage, bool pressed)
 {
     if (modifiers.feed(usage, pressed, isHidden()))

@@ -53,6 +53,8 @@ public:
     void linkLost() override;
     void mouseReported() override;
     void dpiStageSwitched(int stage) override;
+    void linkBusy(bool busy) override;
+    void commandsFailed(int count, const QString &first) override;
 
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);

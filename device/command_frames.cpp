@@ -147,3 +147,24 @@ CommandFrame getLed8StageColor(unsigned char type)
 }
 
 } // namespace CommandFrames
+
+int CommandFrames::foldKey(const CommandFrame &frame)
+{
+    const unsigned char *b = frame.block;
+    switch (b[0]) {
+    case 0x03: // report rate
+    case 0x04: // recoil data
+    case 0x0A: // what the screen shows
+    case 0x0B: // lift-off height
+        return b[0] << 16;
+    case 0x06: // the profile block of slot b[1]
+    case 0x08: // macro slot b[1]
+        return b[0] << 16 | b[1] << 8;
+    case 0x07: // the key matrix of slot b[2]
+        return b[0] << 16 | b[2] << 8;
+    case 0x09: // screen chunk b[1] of picture b[3]
+        return b[0] << 16 | b[1] << 8 | b[3];
+    default:
+        return 0;
+    }
+}

@@ -42,6 +42,10 @@ CommandFrame getLed8StageColor(unsigned char type);                             
 // Stage colours come as one 4-byte record for type 2 and as eight RGB triples otherwise.
 int stageColorLength(unsigned char type);
 
+// The state of the mouse that a write replaces, so that of two sends of it only the newer needs
+// to go; 0 for reads and for commands that are never folded.
+int foldKey(const CommandFrame &frame);
+
 // Largest payload of any command.
 constexpr int MaxPayload = 128;
 

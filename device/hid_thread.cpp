@@ -7,12 +7,19 @@
 
 #include <QDebug>
 
-Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent), m_hid(currentHidBackend()) {}
+Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent), m_hid(currentHidBackend())
+{
+    setObjectName(QStringLiteral("link"));
+    start();
+}
 
 Hid_Thread::~Hid_Thread()
 {
     stopWorker();
     waitForWorker();
+    // What was asked for still goes; a vanished mouse makes each of it fail at once.
+    m_queue.stop();
+    wait();
     closeCommandHandle();
 }
 
@@ -119,15 +126,22 @@ void Hid_Thread::chkDeviceIsEnCode()
 {
     const QString fallback = QStringLiteral("739154");
     const QString code = m_host ? m_host->secrecyCode(m_curDevice, fallback) : fallback;
-    if (code.size() == 6) {
-        for (int i = 0; i < 6; ++i)
-            LinkState::SecrecyCode[i + 1] = static_cast<unsigned char>(code.at(i).unicode());
-    }
+    // The code and the probe go through the queue: a transaction under way keeps its code and
+    // its handle.
+    bool opened = false;
+    runOnLink(
+        [&] {
+            if (code.size() == 6) {
+                for (int i = 0; i < 6; ++i)
+                    LinkState::SecrecyCode[i + 1] = static_cast<unsigned char>(code.at(i).unicode());
+            }
+            opened = openCommandPath(m_curDevice) != nullptr;
+            closeCommandHandle();
+        },
+        60000);
 
-    if (openCommandPath(m_curDevice)) {
+    if (opened) {
         qDebug("Device Connect");
-        closeCommandHandle();
-        linkFree = true;
         LinkState::deviceConnected = true;
         if (m_host)
             m_host->linkConnected(m_curDevice);

@@ -12,6 +12,10 @@
 #include <atomic>
 
 #include "device/device_table.h"
+#include "device/link_queue.h"
+
+#include <functional>
+#include <vector>
 
 class HidBackend;
 class LinkHost;
@@ -30,7 +34,10 @@ struct DeviceRecord
 };
 
 // The link to the mouse: discovery, the command transactions and the worker that listens for
-// the mouse's own reports. A QThread by descent only; the worker runs on the global pool.
+// the mouse's own reports. The transactions run one at a time on the link's own thread, in the
+// order they were asked for; a command slot only queues its command, so no caller waits for the
+// mouse except a read, which waits for the commands ahead of it (at most ReadWaitMs). The
+// worker runs on the global pool.
 class Hid_Thread : public QThread
 {
     Q_OBJECT
@@ -56,19 +63,35 @@ public:
     void waitForWorker();
     bool isWorkerRunning() const;
 
-    // Transactions.
-    bool acquireLink();
+    // The queue. True when nothing is queued or running.
+    bool isLinkFree() const { return m_queue.isIdle(); }
+    // Waits until every command asked for so far has ended; false after `timeoutMs`. Returns at
+    // once on the link's own thread.
+    bool waitForIdle(int timeoutMs = 30000);
+    // While held, commands are queued (and folded) but none starts: a batch of settings asked
+    // for in between reaches the mouse as one send per state. Holds nest.
+    void holdCommands() { m_queue.hold(); }
+    void releaseCommands() { m_queue.release(); }
+    // Calls `done` on `context`'s thread once every command asked for before has ended.
+    void whenIdle(QObject *context, std::function<void()> done);
+
+    // How long a read waits for the commands ahead of it before it gives up: longer than the
+    // longest batch folding leaves (a whole picture upload, about 2.1 s), short enough that a
+    // page waiting for a reply is not frozen for good.
+    static constexpr int ReadWaitMs = 2500;
+    // A queue still busy this long after it started shows the busy overlay (LinkHost::linkBusy).
+    static constexpr int BusyAfterMs = 300;
+
+    // Transactions, on the link's thread (tests call them directly while the link is idle).
     void settlePause();
     bool sendCommand(int payloadLength, bool settle);
     bool readCommand(int payloadLength);
-    void setLinkFree(bool free);
-    bool isLinkFree() const { return linkFree; }
 
     // Commands that did not reach the mouse, counted since the link was built: the lock was not
     // obtained, or the open, send, write or read of their transaction failed. Failure n is
     // described as "command 06: write failed" (the first 256 are kept).
     int failureCount() const { return m_failureCount; }
-    QString failureAt(int n) const { return n >= 0 && n < m_failures.size() ? m_failures[n] : QString(); }
+    QString failureAt(int n) const;
 
 public slots:
     void swichCurDevice(uint did);
@@ -96,13 +119,25 @@ public slots:
     void hid_8DH_GetRGBLedEffect(uchar &effect, uchar &option1, uchar &option2);
     void hid_90H_GetLED8StageColor(uchar type, uchar *src24);
 
+protected:
+    // The link's thread: runs the queue until the link is destroyed.
+    void run() override;
+
 private:
     void listenLoop(uint index);
 
-    // Command set helpers: take the lock, load the frame, run its transaction.
-    bool beginCommand(const CommandFrame &frame);
-    bool runWrite(const CommandFrame &frame, const uchar *payload);
+    // Command set helpers. A write copies its payload and queues itself; a read queues itself
+    // and waits. Both end in a transaction on the link's thread.
+    void queueWrite(const CommandFrame &frame, const uchar *payload);
+    // Runs `exchange` on the link's thread (loaded with the frame, the incoming report zeroed
+    // first) and waits for it; false when it did not run within ReadWaitMs.
+    bool queueRead(const CommandFrame &frame, const std::function<void()> &exchange);
+    void loadFrame(const CommandFrame &frame);
+    bool runWrite(const CommandFrame &frame, const std::vector<uchar> &payload);
     bool runRead(const CommandFrame &frame);
+    // Runs `job` on the link's thread after everything asked for before it and waits for it.
+    bool runOnLink(const std::function<void()> &job, int timeoutMs);
+    void noteBusy(bool starting);
     void closeCommandHandle();
     // Opens the command interface and sends the outgoing command report, then pauses.
     bool sendCommandBlock(int pauseMs);
@@ -115,21 +150,29 @@ private:
     void recordFailure(uchar code, const char *step);
 
     LinkHost *m_host = nullptr;
-    int m_failureCount = 0;
+    std::atomic<int> m_failureCount{0};
+    mutable QMutex m_failuresLock;
     QStringList m_failures;
+    // Failures since the queue was last idle, for one word to the user per busy period.
+    int m_burstFailures = 0;
+    QString m_burstFirst;
     // Which step the last failed transaction stopped at.
     const char *m_failStep = "open";
     QList<DeviceRecord> m_devices;
-    int m_curDevice = 1;
+    std::atomic<int> m_curDevice{1};
     HidHandle *m_commandHandle = nullptr;
     HidHandle *m_notifyHandle = nullptr;
-    bool linkFree = true;
     std::atomic<bool> listening{false};
     bool settleFlag = true;
     QFuture<void> m_worker;
     uchar m_featureOut[9] = {};
     uchar m_featureIn[9] = {};
     uchar m_payload[256] = {};
+
+    LinkQueue m_queue;
+    // When the queue last went from idle to busy, and whether the overlay was asked for.
+    qint64 m_busySince = 0;
+    bool m_busyShown = false;
 
     // The HID layer installed when the link was built.
     HidBackend *m_hid = nullptr;

@@ -1,37 +1,73 @@
-// Report transport: the link lock, the two transactions and their fixed delays.
+// Report transport: the link's queue and thread, the two transactions and their fixed delays.
 #include "device/hid_thread.h"
 
 #include "device/block_scrambling.h"
 #include "device/hid_backend.h"
 #include "device/hid_checksum.h"
+#include "device/link_host.h"
 #include "device/link_pause.h"
 #include "device/link_state.h"
 
-#include <QCoreApplication>
+#include <QDateTime>
+#include <QPointer>
 #include <QDebug>
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-void Hid_Thread::setLinkFree(bool free)
+void Hid_Thread::run()
 {
-    linkFree = free;
+    LinkQueue::Job job;
+    while (m_queue.take(&job)) {
+        noteBusy(true);
+        job.run();
+        job = {};
+        // Told before the queue counts as idle, so that whoever waits for it hears of it too.
+        if (m_queue.pending() == 0)
+            noteBusy(false);
+        m_queue.finish();
+    }
 }
 
-// The lock guards against re-entry from events handled inside a transaction, all on the GUI
-// thread: waiting must keep the event loop turning, or the holder could never finish.
-bool Hid_Thread::acquireLink()
+void Hid_Thread::noteBusy(bool starting)
 {
-    for (int pass = 0; pass < 255; ++pass) {
-        if (linkFree) {
-            linkFree = false;
-            return true;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (starting) {
+        if (m_busySince == 0)
+            m_busySince = now;
+        else if (!m_busyShown && now - m_busySince >= BusyAfterMs) {
+            m_busyShown = true;
+            if (m_host)
+                m_host->linkBusy(true);
         }
-        linkPause(8);
-        QCoreApplication::processEvents();
+        return;
     }
-    return false;
+    // Idle again: one word about what failed in this busy period, and the overlay goes.
+    if (m_burstFailures > 0 && m_host)
+        m_host->commandsFailed(m_burstFailures, m_burstFirst);
+    m_burstFailures = 0;
+    m_burstFirst.clear();
+    if (m_busyShown && m_host)
+        m_host->linkBusy(false);
+    m_busyShown = false;
+    m_busySince = 0;
+}
+
+bool Hid_Thread::waitForIdle(int timeoutMs)
+{
+    if (QThread::currentThread() == this)
+        return true;
+    return m_queue.waitForIdle(timeoutMs);
+}
+
+void Hid_Thread::whenIdle(QObject *context, std::function<void()> done)
+{
+    QPointer<QObject> target(context);
+    m_queue.push({0, [target, done = std::move(done)] {
+                      if (target)
+                          QMetaObject::invokeMethod(target, done, Qt::QueuedConnection);
+                  }});
 }
 
 void Hid_Thread::settlePause()
@@ -63,13 +99,11 @@ bool Hid_Thread::sendCommandBlock(int pauseMs)
 bool Hid_Thread::endTransaction(bool ok)
 {
     closeCommandHandle();
-    linkFree = true;
     return ok;
 }
 
 bool Hid_Thread::sendCommand(int payloadLength, bool settle)
 {
-    QCoreApplication::processEvents();
     const int reportLength = recordAt(m_curDevice).reportLength;
     auto fail = [this] { return endTransaction(false); };
 

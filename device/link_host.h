@@ -23,6 +23,13 @@ public:
     // The DPI button moved the mouse to stage `stage` (0..7).
     virtual void dpiStageSwitched(int stage) = 0;
 
+    // Called from the link's own thread. The queue has been busy for a while (true) or has
+    // emptied again (false).
+    virtual void linkBusy(bool busy) { (void)busy; }
+    // Once the queue has emptied: `count` commands of that busy period did not reach the mouse,
+    // the first as `first` ("command 06: write failed").
+    virtual void commandsFailed(int count, const QString &first) { (void)count; (void)first; }
+
 protected:
     ~LinkHost() = default;
 };

@@ -514,8 +514,20 @@ void VirtualMouse::raiseDeviceChange()
 // ---------------------------------------------------------------------------------------------
 // Events, options and faults
 
+void VirtualMouse::setInspectHook(std::function<void()> hook)
+{
+    m_inspect = std::move(hook);
+}
+
+void VirtualMouse::inspect() const
+{
+    if (m_inspect)
+        m_inspect();
+}
+
 void VirtualMouse::pressDpiButton()
 {
+    inspect();
     QMutexLocker l(&m_lock);
     if (!m_plugged)
         return;
@@ -534,6 +546,7 @@ void VirtualMouse::pressDpiButton()
 
 void VirtualMouse::sendNotification(const QByteArray &report)
 {
+    inspect();
     QMutexLocker l(&m_lock);
     if (!m_plugged || m_notifications.size() >= MaxQueued)
         return;
@@ -543,6 +556,7 @@ void VirtualMouse::sendNotification(const QByteArray &report)
 
 void VirtualMouse::unplug()
 {
+    inspect();
     {
         QMutexLocker l(&m_lock);
         if (!m_plugged)
@@ -554,6 +568,7 @@ void VirtualMouse::unplug()
 
 void VirtualMouse::plug()
 {
+    inspect();
     {
         QMutexLocker l(&m_lock);
         if (m_plugged)
@@ -565,6 +580,7 @@ void VirtualMouse::plug()
 
 void VirtualMouse::togglePlugged()
 {
+    inspect();
     if (isPlugged())
         unplug();
     else
@@ -573,6 +589,7 @@ void VirtualMouse::togglePlugged()
 
 bool VirtualMouse::isPlugged() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_plugged;
 }
@@ -585,6 +602,7 @@ void VirtualMouse::setDeviceChangeCallback(std::function<void()> callback)
 
 void VirtualMouse::setScrambling(bool on, const QByteArray &secrecyCode)
 {
+    inspect();
     QMutexLocker l(&m_lock);
     m_scrambling = on;
     std::memset(m_code, 0, sizeof m_code);
@@ -594,24 +612,28 @@ void VirtualMouse::setScrambling(bool on, const QByteArray &secrecyCode)
 
 void VirtualMouse::setReportLength(int length)
 {
+    inspect();
     QMutexLocker l(&m_lock);
     m_reportLength = std::max(1, length);
 }
 
 int VirtualMouse::reportLength() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_reportLength;
 }
 
 void VirtualMouse::failCall(Call call, int skip)
 {
+    inspect();
     QMutexLocker l(&m_lock);
     m_faults[call].append(std::max(0, skip));
 }
 
 void VirtualMouse::vanishAfterReports(int count)
 {
+    inspect();
     bool now = false;
     {
         QMutexLocker l(&m_lock);
@@ -630,18 +652,21 @@ void VirtualMouse::vanishAfterReports(int count)
 
 void VirtualMouse::corruptNextReply()
 {
+    inspect();
     QMutexLocker l(&m_lock);
     m_corruptReply = true;
 }
 
 void VirtualMouse::shortenNextInputReport(int bytes)
 {
+    inspect();
     QMutexLocker l(&m_lock);
     m_shortenInput = std::max(0, bytes);
 }
 
 void VirtualMouse::setReplyHook(ReplyHook hook)
 {
+    inspect();
     QMutexLocker l(&m_lock);
     m_replyHook = std::move(hook);
     m_notified.wakeAll();
@@ -659,18 +684,21 @@ void VirtualMouse::wakeReaders()
 
 QList<VirtualMouse::Report> VirtualMouse::reports() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_reports;
 }
 
 QList<QByteArray> VirtualMouse::commandBlocks() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_blocks;
 }
 
 QByteArray VirtualMouse::lastCommandBlock(unsigned char code) const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     for (auto it = m_blocks.crbegin(); it != m_blocks.crend(); ++it) {
         if (static_cast<unsigned char>(it->at(0)) == code)
@@ -681,18 +709,21 @@ QByteArray VirtualMouse::lastCommandBlock(unsigned char code) const
 
 int VirtualMouse::rejectedBlocks() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_rejected;
 }
 
 int VirtualMouse::abandonedPayloads() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_abandoned;
 }
 
 void VirtualMouse::clearLog()
 {
+    inspect();
     QMutexLocker l(&m_lock);
     m_reports.clear();
     m_blocks.clear();
@@ -702,12 +733,14 @@ void VirtualMouse::clearLog()
 
 int VirtualMouse::openHandleCount() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return int(m_handles.size());
 }
 
 int VirtualMouse::openCommandHandles() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return int(std::count_if(m_handles.begin(), m_handles.end(),
                              [](const Handle *h) { return h->iface == CommandInterface; }));
@@ -715,84 +748,98 @@ int VirtualMouse::openCommandHandles() const
 
 QByteArray VirtualMouse::profileBlock(int index) const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return blockLocked(index);
 }
 
 void VirtualMouse::setProfileBlock(int index, const QByteArray &block)
 {
+    inspect();
     QMutexLocker l(&m_lock);
     m_profiles[index] = block.left(128) + QByteArray(std::max(0, 128 - int(block.size())), '\0');
 }
 
 QByteArray VirtualMouse::keyMatrix(int index) const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_keyMatrix.value(index);
 }
 
 QByteArray VirtualMouse::macro(int slot) const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_macros.value(slot);
 }
 
 QByteArray VirtualMouse::screenChunk(int index, int pictureNo) const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_screen.value(qMakePair(index, pictureNo));
 }
 
 QList<QPair<int, int>> VirtualMouse::screenChunks() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_screenOrder;
 }
 
 int VirtualMouse::screenMode() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_screenMode;
 }
 
 int VirtualMouse::reportRate() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_reportRate;
 }
 
 int VirtualMouse::liftOff() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_liftOff;
 }
 
 int VirtualMouse::keyboardOption() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_keyboardOption;
 }
 
 int VirtualMouse::currentProfile() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_currentProfile;
 }
 
 QByteArray VirtualMouse::gunData() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_gunData;
 }
 
 QByteArray VirtualMouse::dpiSet(int stage) const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_dpiSets.value(stage);
 }
 
 QByteArray VirtualMouse::stageColours(int type) const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     if (type == 2)
         return m_stageColours2;
@@ -801,18 +848,21 @@ QByteArray VirtualMouse::stageColours(int type) const
 
 QByteArray VirtualMouse::lighting() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return blockLocked(m_currentProfile).mid(ProfileBlock::Lighting, 6);
 }
 
 int VirtualMouse::currentStage() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return m_currentStage;
 }
 
 void VirtualMouse::setCurrentStage(int stage)
 {
+    inspect();
     QMutexLocker l(&m_lock);
     if (stage >= 1 && stage <= 8)
         m_currentStage = stage;
@@ -820,6 +870,7 @@ void VirtualMouse::setCurrentStage(int stage)
 
 int VirtualMouse::stageDpi(int stage) const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     if (stage < 1 || stage > 8)
         return 0;
@@ -831,6 +882,7 @@ int VirtualMouse::stageDpi(int stage) const
 
 unsigned char VirtualMouse::enabledStages() const
 {
+    inspect();
     QMutexLocker l(&m_lock);
     return static_cast<unsigned char>(blockLocked(m_currentProfile)[ProfileBlock::DpiEnabledMask]);
 }

@@ -20,7 +20,7 @@
 // expects scrambling), keeps what it is sent, answers the read commands from what it keeps, and
 // raises its own events: the DPI button and being unplugged or plugged back.
 //
-// Thread-safe: the link uses the command interface on the GUI thread while its worker reads the
+// Thread-safe: the link uses the command interface on its own thread while its worker reads the
 // notification interface on a pool thread; tests inspect from anywhere.
 class VirtualMouse : public HidBackend
 {
@@ -65,6 +65,11 @@ public:
     // Report length of the command interface (64 for the shipped models).
     void setReportLength(int length);
     int reportLength() const;
+
+    // Runs before each call of the sections below (the user, firmware options, faults, what the
+    // mouse saw, on-board memory): a test installs what makes the link finish the commands asked
+    // for so far, so that it looks at or changes the mouse after them. Set it while no command runs.
+    void setInspectHook(std::function<void()> hook);
 
     // --- Faults for tests ---
     enum class Call { Enumerate, Open, SetNonblocking, SendFeature, GetFeature, Write, Read, ReadTimeout };
@@ -141,6 +146,7 @@ private:
         QByteArray data;
     };
 
+    void inspect() const;
     void recordLocked(const Report &report);
     bool liveLocked(Handle *h) const;
     bool failLocked(Call call);
@@ -157,6 +163,7 @@ private:
     mutable QMutex m_lock;
     QWaitCondition m_notified;
     std::function<void()> m_deviceChange;
+    std::function<void()> m_inspect;
 
     bool m_plugged = true;
     int m_generation = 0;

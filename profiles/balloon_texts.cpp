@@ -15,6 +15,14 @@ QString detectMouse(const QString &language)
                                                          : QStringLiteral("Detect Mouse!");
 }
 
+QString commandsFailed(const QString &language, int count)
+{
+    if (language == QLatin1String("ChineseSimplified"))
+        return QStringLiteral(u"%1 项设置未能发送到鼠标, 请检查连接后重试").arg(count);
+    return count == 1 ? QStringLiteral("A setting did not reach the mouse; check the cable and try again")
+                      : QStringLiteral("%1 settings did not reach the mouse; check the cable and try again").arg(count);
+}
+
 QString dpiSwitch(int stage, unsigned dpi)
 {
     return dpiSwitchText(stage) + QLatin1Char(' ') + QString::number(dpi);

@@ -8,6 +8,9 @@ namespace BalloonTexts {
 // "Detect Mouse!", or its Chinese text when `language` is "ChineseSimplified".
 QString detectMouse(const QString &language);
 
+// Some settings did not reach the mouse: `count` of them, even after a second try.
+QString commandsFailed(const QString &language, int count);
+
 // The DPI-change balloon of stage 0..7: the stage's text (see setDpiSwitchText) and the DPI.
 QString dpiSwitch(int stage, unsigned dpi);
 

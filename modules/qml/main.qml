@@ -79,6 +79,13 @@ Item {
         msg_MS(isDown, vornCode, x, y)
     }
 
+    // The link's queue has been busy for a while (a burst of clicks, a picture upload).
+    property bool isLinkBusy: false
+    function setLinkBusy(busy) {
+        isLinkBusy = busy
+        busyIndicator.setBusy(busy || tmrProtectUI.running)
+    }
+
     function setProtectUI(interval) {
         busyIndicator.setBusy(true)
         ui_View.setEnabled(false)
@@ -117,7 +124,7 @@ Item {
         repeat: false
         onTriggered: {
             ui_View.setEnabled(true)
-            busyIndicator.setBusy(false)
+            busyIndicator.setBusy(mainIten.isLinkBusy)
             // The first busy period of the pages ends the power-on logo.
             if (powerOnLogo.visible && mainIten.isPowerOn) {
                 powerOnLogo.visible = false
@@ -211,16 +218,25 @@ Item {
 
                 // The panels that re-read the current profile and, with isSendData, send it to the mouse,
                 // in the order in which a profile is pushed to the mouse.
+                // An apply, a reset and an import all come here. While the panels send, the link
+                // holds its queue, so each state goes once, as the last panel left it.
                 function initPanels(isSendData) {
-                    keyMatrixMain.init(isSendData)
-                    xySettingMain.init(isSendData)
-                    dpiSettingMain.init(isSendData)
-                    lightControlMain.init(isSendData)
-                    reportRateMain.init(isSendData)
-                    mouseRateMain.init(isSendData)
-                    doubleRateMain.init(isSendData)
-                    scrollRateMain.init(isSendData)
-                    jmgdMain.init(isSendData)
+                    if (isSendData)
+                        ui_View.holdDeviceCommands()
+                    try {
+                        keyMatrixMain.init(isSendData)
+                        xySettingMain.init(isSendData)
+                        dpiSettingMain.init(isSendData)
+                        lightControlMain.init(isSendData)
+                        reportRateMain.init(isSendData)
+                        mouseRateMain.init(isSendData)
+                        doubleRateMain.init(isSendData)
+                        scrollRateMain.init(isSendData)
+                        jmgdMain.init(isSendData)
+                    } finally {
+                        if (isSendData)
+                            ui_View.releaseDeviceCommands()
+                    }
                 }
 
                 // A profile was chosen: make it current and show its values; nothing is sent yet.

@@ -3,6 +3,8 @@
 #include "app/widget.h"
 #include "device/link_state.h"
 #include "app/myqquickview.h"
+#include "profiles/profile_file_dialogs.h"
+#include "profiles/profile_keys.h"
 #include "tests/support/runtime_tree.h"
 #include "tests/support/virtual_mouse_fixture.h"
 
@@ -35,7 +37,8 @@ private slots:
         QTest::newRow("before anything") << 0 << QStringLiteral("command 07: open failed");
         QTest::newRow("key matrix cut") << 2 << QStringLiteral("command 07: write failed");
         QTest::newRow("after the key matrix") << 3 << QStringLiteral("command 06: open failed");
-        QTest::newRow("near the end") << 17 << QStringLiteral("command 06: write failed");
+        QTest::newRow("profile block cut") << 5 << QStringLiteral("command 06: write failed");
+        QTest::newRow("near the end") << 7 << QStringLiteral("command 0b: open failed");
     }
 
     void unplugMidApply()
@@ -94,30 +97,70 @@ private slots:
         LinkState::deviceConnected = false;
     }
 
-    // Every setting of the chosen profile reaches the mouse, in the order of the apply: the
-    // key matrix, then the profile data block for sensitivity, enabled stages, stage values,
-    // stage colours and lighting, then the report rate and the lift-off height.
-    void applyOnTheWire()
+    // An apply, a factory reset and an import each send every state of the profile once, as
+    // it ends up stored: the key matrix, one profile data block, the report rate and the
+    // lift-off height; no block of half-filled values goes out first.
+    void eachStateOnce_data()
     {
+        QTest::addColumn<QString>("operation");
+        QTest::newRow("apply") << QStringLiteral("apply");
+        QTest::newRow("reset") << QStringLiteral("reset");
+        QTest::newRow("import") << QStringLiteral("import");
+    }
+    void eachStateOnce()
+    {
+        QFETCH(QString, operation);
         RuntimeTree tree;
         VirtualMouseFixture f;
         Widget *w = f.widget();
         QVERIFY(LinkState::deviceConnected);
         QQuickItem *root = w->view()->rootObject();
         QTRY_VERIFY(root->property("isPowerOn").toBool());
+        w->hid().waitForIdle();
         const qsizetype before = f.blocks().size();
 
-        int code = -1;
-        ProfileApplier applier(w, 1);
-        applier.setFinishedHandler([&](int c) { code = c; });
-        QVERIFY(applier.start());
-        QTRY_COMPARE(code, 0);
+        static QString importFile;
+        if (operation == QLatin1String("apply")) {
+            int code = -1;
+            ProfileApplier applier(w, 1);
+            applier.setFinishedHandler([&](int c) { code = c; });
+            QVERIFY(applier.start());
+            QTRY_COMPARE(code, 0);
+        } else if (operation == QLatin1String("reset")) {
+            eval(*w, QStringLiteral("mainIten.screen.resetCurrentProfile()"));
+        } else {
+            // A profile whose lift-off height differs from the one in use.
+            QVERIFY(w->view()->syncSettings());
+            importFile = QDir::current().absoluteFilePath(QStringLiteral("import.pf"));
+            QFile::remove(importFile);
+            QVERIFY(QFile::copy(QStringLiteral("./modules/setting/p1.bin"), importFile));
+            {
+                QSettings pf(importFile, QSettings::IniFormat);
+                pf.setValue(QStringLiteral("sensor/jmgd"), 3);
+            }
+            const ProfileFileDialogs::Function chooser = ProfileFileDialogs::open;
+            ProfileFileDialogs::open = [](QWidget *, const QString &, const QString &, const QString &) { return importFile; };
+            eval(*w, QStringLiteral("profileMain.loadProfile()"));
+            ProfileFileDialogs::open = chooser;
+        }
+        QVERIFY(w->hid().waitForIdle());
 
         QList<int> codes;
         for (const QByteArray &block : f.blocks().mid(before))
             codes << (uchar(block.at(0)));
-        QCOMPARE(codes, QList<int>({0x07, 0x06, 0x06, 0x06, 0x06, 0x06, 0x03, 0x0B}));
-        QCOMPARE(eval(*w, QStringLiteral("profileMain.profileNo")).toInt(), 1);
+        QCOMPARE(codes, QList<int>({0x07, 0x06, 0x03, 0x0B}));
+        // The block on the mouse is the block in the file, with its DPI stages filled in.
+        QVERIFY(w->view()->syncSettings());
+        const int profile = w->view()->currentProfile();
+        QSettings stored(ProfileKeys::profileFileName(profile), QSettings::IniFormat);
+        QByteArray fromFile;
+        for (const QVariant &v : stored.value(QStringLiteral("profile/data")).toList())
+            fromFile.append(char(v.toInt()));
+        QCOMPARE(f.mouse().profileBlock(0).toHex(), fromFile.toHex());
+        QVERIFY(f.mouse().stageDpi(1) > 0);
+        if (operation == QLatin1String("import"))
+            QCOMPARE(f.mouse().liftOff(), 3);
+        QCOMPARE(f.mouse().liftOff(), stored.value(QStringLiteral("sensor/jmgd")).toInt());
         LinkState::deviceConnected = false;
     }
 

@@ -1,4 +1,5 @@
 #include "device/device_table.h"
+#include "app/widget.h"
 #include "device/block_scrambling.h"
 #include "device/hid_thread.h"
 #include "device/link_state.h"
@@ -123,7 +124,7 @@ private slots:
         for (const Report &r : out)
             QCOMPARE(r.bytes.size(), 65);
         QCOMPARE(f.pauses(), pauses);
-        QVERIFY(link.isLinkFree());
+        QVERIFY(link.waitForIdle());
         QCOMPARE(f.mouse().openCommandHandles(), 0);
     }
 
@@ -215,6 +216,7 @@ private slots:
         for (DeviceTableEntry &e : table)
             e.reportLength = 24;
         Hid_Thread link;
+        m.setInspectHook([&link] { link.waitForIdle(); });
         link.findDevices(table);
         QCOMPARE(link.curDevice(), 1);
 
@@ -247,6 +249,7 @@ private slots:
         m.clearLog();
         link.hid_06H_SetProfileData(bytes(block), 0);
         QCOMPARE(reportsOf(m, Report::Write).size(), 2);
+        m.setInspectHook([&f] { f.finishCommands(); });
     }
 
     void scrambledBlocks()
@@ -278,7 +281,7 @@ private slots:
         m.setScrambling(true, "000000");
         QCOMPARE(link.hid_83H_GetReportRate().toInt(), 0);
         QCOMPARE(m.rejectedBlocks(), 1);
-        QVERIFY(link.isLinkFree());
+        QVERIFY(link.waitForIdle());
     }
 
     void failedExchangesGiveTheFailureResults()
@@ -328,51 +331,77 @@ private slots:
         link.hid_90H_GetLED8StageColor(2, bytes(four));
         QCOMPARE(four, QByteArray(24, 'x'));
 
-        QVERIFY(link.isLinkFree());
+        QVERIFY(link.waitForIdle());
         QCOMPARE(m.openCommandHandles(), 0);
         // None of that cost the connection.
         QCOMPARE(link.hid_83H_GetReportRate().toInt(), 1);
     }
 
-    void droppedWhileTheLockIsHeld()
+    void queuedInOrderFoldedAndNeverDropped()
     {
         VirtualMouseFixture f;
-        Hid_Thread &link = f.bareLink();
+        Widget *w = f.widget();
+        Hid_Thread &link = w->hid();
         VirtualMouse &m = f.mouse();
-        QVERIFY(link.acquireLink());
         m.clearLog();
-        f.clearPauses();
         f.clearMessages();
 
-        QCOMPARE(link.hid_83H_GetReportRate().toInt(), 1);
-        QCOMPARE(f.pauses(), QList<int>(255, 8));   // about 2 s of waiting
-        QCOMPARE(link.hid_84H_GetCurrentDPI(), QVariantList());
-        uchar stage = 5;
-        link.hid_8BH_GetCurrentDPIStage(stage);
-        QCOMPARE(int(stage), 5);
-        uchar e = 1, o1 = 2, o2 = 3;
-        link.hid_8DH_GetRGBLedEffect(e, o1, o2);
-        QCOMPARE(QList<int>({e, o1, o2}), QList<int>({1, 2, 3}));
-        QByteArray block(128, 'b');
-        link.hid_86H_ReadProfileData(bytes(block), 0);
-        QCOMPARE(block, QByteArray(128, 'b'));
-        link.hid_06H_SetProfileData(bytes(block), 0);
-        link.hid_03H_SetReportRate(2);
-        link.hid_0AH_SetLEDShow(1);
-        link.hid_90H_GetLED8StageColor(1, bytes(block));
+        // Commands that replace no state all go, in the order asked for.
+        for (uchar i = 1; i <= 3; ++i) {
+            link.hid_0EH_SetXYSensitive(i, i);
+            link.hid_0DH_SetRGBLedEffect(i, 0, 0);
+        }
+        QList<int> sent;
+        for (const QByteArray &b : m.commandBlocks())
+            sent.append(uchar(b[0]) << 8 | uchar(b[1]));
+        QCOMPARE(sent, (QList<int>{0x0E01, 0x0D01, 0x0E02, 0x0D02, 0x0E03, 0x0D03}));
 
-        QVERIFY(m.reports().isEmpty());
-        QCOMPARE(f.messages(), (QStringList{"cmd Failed 83H", "cmd Failed 84H", "cmd Failed", "cmd Failed",
-                                            "cmd Failed 86h", "cmd Failed 06", "cmd Failed 03", "cmd Failed 0A",
-                                            "cmd Failed"}));
-        // Every dropped command is counted for the caller, by its code.
-        QCOMPARE(link.failureCount(), 9);
-        QCOMPARE(link.failureAt(0), QStringLiteral("command 83: link busy failed"));
-        QCOMPARE(link.failureAt(5), QStringLiteral("command 06: link busy failed"));
-        link.setLinkFree(true);
+        // Held, a batch folds to the newest send of each state, in the place of the newest.
+        m.clearLog();
+        QByteArray first = pattern(128), second = pattern(128, 7);
+        link.holdCommands();
+        link.hid_06H_SetProfileData(bytes(first), 0);
         link.hid_03H_SetReportRate(2);
-        QCOMPARE(m.reportRate(), 2);
-        QCOMPARE(link.failureCount(), 9);
+        first.fill('z');   // the caller's buffer is its own again at once
+        link.hid_06H_SetProfileData(bytes(second), 0);
+        link.hid_03H_SetReportRate(4);
+        link.hid_0AH_SetLEDShow(1);
+        QVERIFY(!link.isLinkFree());
+        // A read waits its turn, and gives up after its bound rather than for good.
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(link.hid_83H_GetReportRate().toInt(), 1);
+        QVERIFY(t.elapsed() >= Hid_Thread::ReadWaitMs - 50);
+        link.releaseCommands();
+        QList<int> codes;
+        for (const QByteArray &b : m.commandBlocks())
+            codes.append(uchar(b[0]));
+        QCOMPARE(codes, (QList<int>{0x06, 0x03, 0x0A}));
+        QCOMPARE(m.profileBlock(0), second);
+        QCOMPARE(m.reportRate(), 4);
+        QCOMPARE(link.failureCount(), 1);
+        QCOMPARE(link.failureAt(0), QStringLiteral("command 83: link busy failed"));
+
+        // A transfer refused once goes through on the second try; refused twice, it is
+        // counted, and the user hears of it once, when the queue is empty.
+        m.failCall(VirtualMouse::Call::Write);
+        link.hid_07H_SetKeyMatrix(bytes(second), 0);
+        QCOMPARE(m.keyMatrix(0), second);
+        QCOMPARE(link.failureCount(), 1);
+        for (int skip = 0; skip < 4; ++skip)
+            m.failCall(VirtualMouse::Call::Write, skip);
+        link.holdCommands();
+        link.hid_08H_SetMacroKey(3, bytes(first));
+        link.hid_09H_SetLEDData(bytes(first), 0, 1);
+        link.hid_0BH_SetJMGD(2);
+        link.releaseCommands();
+        QVERIFY(link.waitForIdle());
+        f.settle(50);
+        QCOMPARE(link.failureCount(), 3);
+        int balloons = 0;
+        for (const QString &line : f.messages())
+            balloons += line.startsWith(QStringLiteral("balloon: Info: 2 settings did not reach the mouse"));
+        QCOMPARE(balloons, 1);
     }
 
     void unpluggedMidTransfer()
@@ -386,7 +415,7 @@ private slots:
         m.vanishAfterReports(2);
         QByteArray block = pattern(128);
         link.hid_06H_SetProfileData(bytes(block), 0);
-        QVERIFY(link.isLinkFree());
+        QVERIFY(link.waitForIdle());
         QCOMPARE(m.profileBlock(0), before);   // half a block is never taken
         QCOMPARE(m.openCommandHandles(), 0);
 
@@ -405,20 +434,16 @@ private slots:
         link.hid_03H_SetReportRate(4);
         QCOMPARE(m.reportRate(), 4);
 
-        // A failed write or open ends the transaction the same way.
+        // A failed write ends the transaction the same way; its second try goes through whole.
         m.failCall(VirtualMouse::Call::Write, 1);
         link.hid_06H_SetProfileData(bytes(block), 0);
-        QVERIFY(link.isLinkFree());
+        QVERIFY(link.waitForIdle());
         QCOMPARE(m.openCommandHandles(), 0);
-        QCOMPARE(m.profileBlock(0), before);
-        QCOMPARE(m.abandonedPayloads(), 0);
-        link.hid_06H_SetProfileData(bytes(block), 0);   // the next one goes through whole
         QCOMPARE(m.abandonedPayloads(), 1);
         QCOMPARE(m.profileBlock(0), block);
         m.failCall(VirtualMouse::Call::Open);
-        QVERIFY(link.acquireLink());
         QVERIFY(!link.readCommand(0));
-        QVERIFY(link.isLinkFree());
+        QVERIFY(link.waitForIdle());
     }
 };
 

@@ -231,7 +231,7 @@ private slots:
         QVERIFY(LinkState::deviceConnected);
         QVERIFY(w->hid().isListening());
         QVERIFY(w->view()->isEnabled());
-        QVERIFY(w->hid().isLinkFree());
+        QVERIFY(w->hid().waitForIdle());
     }
 
     void connectionCheckInChinese()

@@ -20,11 +20,13 @@ private slots:
 
         t.start();
         link.hid_06H_SetProfileData(reinterpret_cast<uchar *>(block.data()), 0);
+        QVERIFY(link.waitForIdle());
         const qint64 payloadWrite = t.elapsed();
         QCOMPARE(f.mouse().profileBlock(0), block);
 
         t.restart();
         link.hid_03H_SetReportRate(2);
+        QVERIFY(link.waitForIdle());
         const qint64 plainWrite = t.elapsed();
         QCOMPARE(f.mouse().reportRate(), 2);
 

@@ -106,6 +106,7 @@ private slots:
             "RI " + payload1.mid(2),
             "RI " + payload2.mid(2),
             "SF! 0003020000000000fa",
+            "SF 0003020000000000fa",   // the second try
             "SF 00830000000000007c",
             "GF!",
             "SF 008600000000000079",

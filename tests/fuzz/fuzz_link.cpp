@@ -27,6 +27,8 @@ VirtualLink::VirtualLink() : mouse(3389)
     static ConfigLinkHost configuration;
     link = new Hid_Thread;
     link->setHost(&configuration);
+    // The link sends on its own thread; the checks look after it has sent.
+    mouse.setInspectHook([this] { link->waitForIdle(); });
     // Enumerated, without the connection check: that would start the listener.
     link->findDevices(loadBuiltInDeviceTable({}));
 }
@@ -48,7 +50,7 @@ void VirtualLink::require(bool ok, const char *what)
 
 void VirtualLink::requireIdle(const char *after)
 {
-    if (!link->isLinkFree() || mouse.openCommandHandles() != 0) {
+    if (!link->waitForIdle(10000) || mouse.openCommandHandles() != 0) {
         std::fprintf(stderr, "fuzz: link busy or command handle left open after %s\n", after);
         std::abort();
     }

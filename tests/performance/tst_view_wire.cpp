@@ -143,8 +143,10 @@ private slots:
         view->mouseSetRGBLedEffect(0, 0, 0, 255, 0, 0, {1, 0, 0, 255, 0, 0});
         view->mouseSetDPIColor(1, {255, 0, 128});
         // Sensitivity and lighting reach the mouse only inside the block, never with their own
-        // commands.
-        QCOMPARE(f.blocks(), QList<QByteArray>(3, commandBlock({0x06, 0x00, 0x80})));
+        // commands; sends that find the link busy fold into the newest.
+        const QList<QByteArray> sent = f.blocks();
+        QVERIFY(!sent.isEmpty() && sent.size() <= 3);
+        QCOMPARE(sent, QList<QByteArray>(sent.size(), commandBlock({0x06, 0x00, 0x80})));
         const QByteArray block = f.mouse().profileBlock(0);
         QCOMPARE(block.mid(35, 2), bytes({40, 200}));
         QCOMPARE(f.mouse().lighting(), bytes({0, 0, 0, 255, 0, 0}));

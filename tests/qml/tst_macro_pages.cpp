@@ -173,10 +173,12 @@ private slots:
         QCOMPARE(quint8(fixture->mouse().macro(4).at(2)), quint8(delay / 10));
         QCOMPARE(fixture->mouse().macro(5), fixture->mouse().macro(4));
 
-        // Deleting it resets both rows, each reset sending the matrix; the list is then empty.
+        // Deleting it resets both rows, each reset sending the matrix (the second may fold into
+        // the first while the link is busy); the list is then empty.
         const int before = matrixSends();
         clickItem("macroDelete");
-        QCOMPARE(matrixSends(), before + 2);
+        QVERIFY(matrixSends() > before && matrixSends() <= before + 2);
+        QCOMPARE(fixture->mouse().keyMatrix(0).mid(12, 8), QByteArray::fromHex("0100f3000100f400"));
         QCOMPARE(eval(QStringLiteral("ui_View.getKeydefine(3)")).toList(), (QVariantList{1, 0, 0xf4, 0}));
         QCOMPARE(eval(QStringLiteral("ui_View.getKeydefine(4)")).toList(), (QVariantList{1, 0, 0xf3, 0}));
         QVERIFY(!QFile::exists(QStringLiteral("./modules/macro/Macro_0.bin")));

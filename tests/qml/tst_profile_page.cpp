@@ -186,7 +186,7 @@ private slots:
         host.bridge().calls.clear();
         host.eval(QStringLiteral("profileMain.menuCommand(3)"));
         QCOMPARE(host.bridge().calls.value(0), QStringLiteral("loadProfile(1)"));
-        // The first eight panels send the imported profile; the lift-off panel does not.
+        // Every panel sends the imported profile, the lift-off height included, in one batch.
         const QStringList sent = host.bridge().callsNamed(
             {QStringLiteral("ui_07H_SetKeyMatrix"), QStringLiteral("ui_0EH_SetXYSensitive"),
              QStringLiteral("ui_11H_SetDPISelect"), QStringLiteral("ui_11H_SetDPISet"),
@@ -201,7 +201,8 @@ private slots:
                                          QStringLiteral("ui_11H_SetDPISelect"), QStringLiteral("ui_11H_SetDPISet"),
                                          QStringLiteral("mouseSetDPIColor"), QStringLiteral("mouseSetRGBLedEffect"),
                                          QStringLiteral("mouseSetReportRate"), QStringLiteral("setCursorSpeed"),
-                                         QStringLiteral("setDoubleClickSpeed"), QStringLiteral("setVerticalScrollLines")}));
+                                         QStringLiteral("setDoubleClickSpeed"), QStringLiteral("setVerticalScrollLines"),
+                                         QStringLiteral("mouseSetJMGD")}));
 
         // A cancelled import sends nothing.
         host.bridge().loadResult = false;

@@ -49,10 +49,24 @@ VirtualMouseFixture::VirtualMouseFixture(int model, PauseMode pauses) : m_mouse(
     }
     LinkState::isEncode = false;
     LinkState::deviceConnected = false;
+    // The link sends on its own thread: whatever a test does to the mouse or reads from it comes
+    // after the commands asked for before.
+    m_mouse.setInspectHook([this] { finishCommands(); });
+}
+
+void VirtualMouseFixture::finishCommands() const
+{
+    if (m_widget)
+        m_widget->hid().waitForIdle();
+    if (m_bare)
+        m_bare->waitForIdle();
 }
 
 VirtualMouseFixture::~VirtualMouseFixture()
 {
+    // A test may have pointed the hook at a link of its own, gone by now; destroying the
+    // links below sends what they still hold anyway.
+    m_mouse.setInspectHook({});
     // Stop listening and wake the worker's read, so that teardown does not wait out 500 ms.
     if (m_widget)
         m_widget->hid().stopWorker();
@@ -103,6 +117,7 @@ Hid_Thread &VirtualMouseFixture::link()
 
 QList<int> VirtualMouseFixture::pauses() const
 {
+    finishCommands();
     QMutexLocker l(&recordLock);
     return recordedPauses;
 }
@@ -117,18 +132,21 @@ int VirtualMouseFixture::pausedMs() const
 
 void VirtualMouseFixture::clearPauses()
 {
+    finishCommands();
     QMutexLocker l(&recordLock);
     recordedPauses.clear();
 }
 
 QStringList VirtualMouseFixture::messages() const
 {
+    finishCommands();
     QMutexLocker l(&recordLock);
     return capturedMessages;
 }
 
 void VirtualMouseFixture::clearMessages()
 {
+    finishCommands();
     QMutexLocker l(&recordLock);
     capturedMessages.clear();
 }

@@ -38,6 +38,7 @@ class Widget;
 //   messages()       debug output captured since the start or clearMessages() ("Device Connect",
 //                    "cmd Failed 06", "balloon: Info: Detect Mouse!", ...)
 //   settle(ms)       runs the event loop for a while, so that queued calls arrive
+//   finishCommands() waits for the links' queues (every mouse accessor does it first)
 //   The destructor stops the worker at once, destroys window and link, puts hidapi and real
 //   sleeping back. One fixture at a time: it installs process-wide hooks (backend, pauses,
 //   message capture).
@@ -67,6 +68,9 @@ public:
     void clearMessages();
 
     static void settle(int ms = 50);
+    // Waits until the links have sent what they were asked; the mouse's accessors, pauses() and
+    // messages() do it first on their own.
+    void finishCommands() const;
 
 private:
     VirtualMouse m_mouse;

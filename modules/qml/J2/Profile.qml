@@ -192,14 +192,7 @@ Image {
         profileEditorFocus()
         if (!ui_View.loadProfile(profileNo))
             return
-        keyMatrixMain.init(true)
-        xySettingMain.init(true)
-        dpiSettingMain.init(true)
-        lightControlMain.init(true)
-        reportRateMain.init(true)
-        mouseRateMain.init(true)
-        doubleRateMain.init(true)
-        scrollRateMain.init(true)
+        mainIten.screen.initPanels(true)
     }
 
     function saveProfile() {
