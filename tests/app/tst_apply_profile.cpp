@@ -5,6 +5,7 @@
 #include "app/myqquickview.h"
 #include "profiles/profile_file_dialogs.h"
 #include "profiles/profile_keys.h"
+#include "profiles/settings_file.h"
 #include "tests/support/runtime_tree.h"
 #include "tests/support/virtual_mouse_fixture.h"
 
@@ -161,6 +162,62 @@ private slots:
         if (operation == QLatin1String("import"))
             QCOMPARE(f.mouse().liftOff(), 3);
         QCOMPARE(f.mouse().liftOff(), stored.value(QStringLiteral("sensor/jmgd")).toInt());
+        LinkState::deviceConnected = false;
+    }
+
+    // A profile file that is there but cannot be read would go out as page defaults: nothing
+    // is sent, and the apply fails with a message.
+    void unreadableProfileSendsNothing()
+    {
+        RuntimeTree tree;
+        VirtualMouseFixture f;
+        Widget *w = f.widget();
+        QTRY_VERIFY(w->view()->rootObject()->property("isPowerOn").toBool());
+        QVERIFY(w->hid().waitForIdle());
+        QFile big(ProfileKeys::profileFileName(3));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.write(QByteArray(int(SettingsFile::MaxIniSize) + 1, 'x')) > 0);
+        big.close();
+        f.mouse().clearLog();
+        ProfileApplier applier(w, 3);
+        QVERIFY(!applier.start());
+        QTest::qWait(100);
+        QVERIFY(f.blocks().isEmpty());
+        LinkState::deviceConnected = false;
+    }
+
+    // The link sends on its own thread: while a profile goes to the mouse with the real
+    // delays, the GUI thread keeps turning.
+    void guiKeepsTurningDuringAnApply()
+    {
+        RuntimeTree tree;
+        VirtualMouseFixture f(3389, VirtualMouseFixture::SleepPauses);
+        Widget *w = f.widget();
+        QQuickItem *root = w->view()->rootObject();
+        QTRY_VERIFY(root->property("isPowerOn").toBool());
+        QVERIFY(w->hid().waitForIdle());
+
+        QElapsedTimer clock;
+        qint64 last = 0, worst = 0;
+        QTimer tick;
+        tick.setTimerType(Qt::PreciseTimer);
+        tick.setInterval(10);
+        connect(&tick, &QTimer::timeout, this, [&] {
+            const qint64 now = clock.elapsed();
+            worst = std::max(worst, now - last - 10);
+            last = now;
+        });
+        clock.start();
+        tick.start();
+        QTest::qWait(30);
+        QMetaObject::invokeMethod(root, "applyProfile", Q_ARG(QVariant, 2));
+        const qint64 asked = clock.elapsed();
+        QTRY_VERIFY_WITH_TIMEOUT(w->hid().isLinkFree(), 10000);
+        const qint64 sent = clock.elapsed();
+        tick.stop();
+        qInfo("apply: %lld ms on the link; the 10 ms timer was late by %lld ms at most", sent - asked, worst);
+        QVERIFY(sent - asked > 500);   // the real delays were slept, on the link's thread
+        QVERIFY2(worst <= 50, qPrintable(QString::number(worst)));
         LinkState::deviceConnected = false;
     }
 
