@@ -65,6 +65,9 @@ Widget::~Widget()
     uiControler->deleteLater();
     // The link must outlive its worker, which leaves its loop within one read time-out.
     hidThread.waitForWorker();
+    // What the user asked for last still reaches the mouse; the window hears no more of it.
+    hidThread.waitForIdle(10000);
+    hidThread.setHost(nullptr);
 }
 
 myQQuickView *Widget::view() const

@@ -125,7 +125,8 @@ void Hid_Thread::swichCurDevice(uint did)
 void Hid_Thread::chkDeviceIsEnCode()
 {
     const QString fallback = QStringLiteral("739154");
-    const QString code = m_host ? m_host->secrecyCode(m_curDevice, fallback) : fallback;
+    LinkHost *host = m_host.load();
+    const QString code = host ? host->secrecyCode(m_curDevice, fallback) : fallback;
     // The code and the probe go through the queue: a transaction under way keeps its code and
     // its handle.
     bool opened = false;
@@ -143,14 +144,14 @@ void Hid_Thread::chkDeviceIsEnCode()
     if (opened) {
         qDebug("Device Connect");
         LinkState::deviceConnected = true;
-        if (m_host)
-            m_host->linkConnected(m_curDevice);
+        if (host)
+            host->linkConnected(m_curDevice);
         startWorker(uint(m_curDevice));
     } else {
         qDebug("Device Error");
         m_curDevice = 0;
         LinkState::deviceConnected = false;
-        if (m_host)
-            m_host->linkMissing();
+        if (host)
+            host->linkMissing();
     }
 }

@@ -47,6 +47,7 @@ public:
     ~Hid_Thread() override;
 
     // Who hears of connections, removals and the mouse's own reports, and keeps the secrecy code.
+    // Null stops the link's own threads from calling it (a host that goes before the link).
     void setHost(LinkHost *host) { m_host = host; }
 
     // Discovery (GUI thread, while no worker listens).
@@ -149,7 +150,7 @@ private:
 
     void recordFailure(uchar code, const char *step);
 
-    LinkHost *m_host = nullptr;
+    std::atomic<LinkHost *> m_host{nullptr};
     std::atomic<int> m_failureCount{0};
     mutable QMutex m_failuresLock;
     QStringList m_failures;

@@ -38,18 +38,19 @@ void Hid_Thread::noteBusy(bool starting)
             m_busySince = now;
         else if (!m_busyShown && now - m_busySince >= BusyAfterMs) {
             m_busyShown = true;
-            if (m_host)
-                m_host->linkBusy(true);
+            if (LinkHost *h = m_host.load())
+                h->linkBusy(true);
         }
         return;
     }
     // Idle again: one word about what failed in this busy period, and the overlay goes.
-    if (m_burstFailures > 0 && m_host)
-        m_host->commandsFailed(m_burstFailures, m_burstFirst);
+    LinkHost *h = m_host.load();
+    if (m_burstFailures > 0 && h)
+        h->commandsFailed(m_burstFailures, m_burstFirst);
     m_burstFailures = 0;
     m_burstFirst.clear();
-    if (m_busyShown && m_host)
-        m_host->linkBusy(false);
+    if (m_busyShown && h)
+        h->linkBusy(false);
     m_busyShown = false;
     m_busySince = 0;
 }

@@ -75,17 +75,18 @@ void Hid_Thread::listenLoop(uint index)
                 m_workerActive = false;
             }
             qDebug("Device removed");
-            if (m_host)
-                m_host->linkLost();
+            if (LinkHost *host = m_host.load())
+                host->linkLost();
             return;
         }
 
         unsigned char report[4] = {};
         const int n = m_hid->readTimeout(h, report, sizeof report, 500);
-        if (n == int(sizeof report) && m_host) {
-            m_host->mouseReported();
+        LinkHost *host = m_host.load();
+        if (n == int(sizeof report) && host) {
+            host->mouseReported();
             if (report[0] == 6 && report[1] == 7 && report[3] >= 1 && report[3] <= 8)
-                m_host->dpiStageSwitched(report[3] - 1);
+                host->dpiStageSwitched(report[3] - 1);
         }
         m_hid->close(h);
         m_notifyHandle = nullptr;
