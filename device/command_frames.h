@@ -11,7 +11,7 @@ struct CommandFrame
     bool settle = false;           // settle pauses around the payload of a write
     int payloadLength = 0;         // bytes written after, or read after, the block
     int pauseAfterMs = 0;          // extra pause once the transaction is over
-    const char *lockFailure = "";  // debug text when the link lock cannot be taken
+    const char *lockFailure = "";  // debug text when the command does not reach the mouse
 };
 
 namespace CommandFrames {
