@@ -55,8 +55,10 @@ int main(int argc, char *argv[])
     setStartupOptions(options);
 
     SingleInstance instance(QApplication::applicationFilePath());
-    if (instance.isRunning())
+    if (instance.isRunning()) {
+        std::fprintf(stderr, "skald-config: another instance is running; nothing was done\n");
         return 1;
+    }
 
     // Portable beside the executable, or in the user's data folder when installed read-only.
     QString folderError;
@@ -96,7 +98,10 @@ int main(int argc, char *argv[])
         window->showNormal();
     window->checkDevice();
 
-    const int result = applier && !applier->start() ? 2 : app.exec();
+    int result = applier && !applier->start() ? 2 : app.exec();
+    // A scripted run whose traffic log is incomplete has not done what it was asked.
+    if (applier && devices.logFailed())
+        result = 2;
 
     capture.removeHooks();
     app.removeNativeEventFilter(&copyDataFilter);

@@ -10,10 +10,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QPointer>
 
 #include <cstdio>
+
+#include <sys/stat.h>
 
 DeviceEnvironment::DeviceEnvironment(bool simulate, int simulateModel, const QString &hidLogFile)
 {
@@ -36,6 +39,20 @@ DeviceEnvironment::DeviceEnvironment(bool simulate, int simulateModel, const QSt
     setCurrentHidBackend(backend);
 }
 
+namespace {
+// Whether both names lead to one and the same file, whatever links lie between them.
+bool sameFile(const struct stat &a, const QString &path)
+{
+    struct stat b;
+    return ::stat(QFile::encodeName(path).constData(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+} // namespace
+
+bool DeviceEnvironment::logFailed() const
+{
+    return m_log && (!m_log->isOpen() || m_log->hasFailed());
+}
+
 bool DeviceEnvironment::isProgramFile(const QString &path, const QString &dataFolder, const QString &executable)
 {
     const QFileInfo file(path);
@@ -47,7 +64,20 @@ bool DeviceEnvironment::isProgramFile(const QString &path, const QString &dataFo
         return false;
     if (name == QFileInfo(executable).canonicalFilePath() || name == data + QStringLiteral("/HZK16"))
         return true;
-    return name.startsWith(data + QStringLiteral("/modules/"));
+    if (name.startsWith(data + QStringLiteral("/modules/")))
+        return true;
+    // A hard link has a name of its own: only the file's identity gives it away.
+    struct stat target;
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0)
+        return false;
+    if (sameFile(target, executable) || sameFile(target, data + QStringLiteral("/HZK16")))
+        return true;
+    QDirIterator files(data + QStringLiteral("/modules"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        if (sameFile(target, files.next()))
+            return true;
+    }
+    return false;
 }
 
 DeviceEnvironment::~DeviceEnvironment()

@@ -31,9 +31,12 @@ public:
     // False when the options cannot be followed (a HID log onto one of the program's own
     // files); a one-line message has then been written to stderr.
     bool isUsable() const { return m_usable; }
+    // Whether the HID log could not be opened or lost a line; reported on stderr already.
+    bool logFailed() const;
 
     // Whether `path` is one of the files the program runs from or keeps its settings in: the
-    // executable, and whatever lies under modules/ or is HZK16 in `dataFolder`.
+    // executable, and whatever lies under modules/ or is HZK16 in `dataFolder`; an existing
+    // file is compared by identity (device and inode), so hard links count too.
     static bool isProgramFile(const QString &path, const QString &dataFolder, const QString &executable);
 
     HidBackend *backend() const;

@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 
+#include <cstdio>
+
 namespace {
 // Started while static objects are built, before main runs: the program's own start.
 const QElapsedTimer &programClock()
@@ -43,8 +45,10 @@ void HidTrafficLog::log(const char *tag, int result, const unsigned char *data, 
 {
     const QByteArray text = line(sinceStart(), tag, result < 0, data, length) + '\n';
     QMutexLocker l(&m_lock);
-    if (m_file.isOpen())
-        m_file.write(text);
+    if (!m_file.isOpen() || m_file.write(text) == text.size() || m_failed.exchange(true))
+        return;
+    std::fprintf(stderr, "skald-config: cannot write the HID log %s: %s\n", qPrintable(m_file.fileName()),
+                 qPrintable(m_file.errorString()));
 }
 
 std::vector<HidDeviceInfo> HidTrafficLog::enumerate(unsigned short vendorId, unsigned short productId)

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QMutex>
 
+#include <atomic>
+
 // A backend that passes every call to another one and writes each report exchanged to a text
 // file (appended to what it holds), one line per report: "<ms> <TAG> <hex>", ms since program start (monotonic), hex in
 // lower case without separators. Tags: SF hid_send_feature_report (the 9 bytes passed), GF
@@ -20,6 +22,9 @@ public:
 
     bool isOpen() const { return m_file.isOpen(); }
     QString errorString() const { return m_file.errorString(); }
+    // Whether a line could not be written (the first failure was reported on stderr); the log
+    // is then incomplete, which the caller of a scripted run must hear of.
+    bool hasFailed() const { return m_failed; }
 
     std::vector<HidDeviceInfo> enumerate(unsigned short vendorId, unsigned short productId) override;
     HidHandle *openPath(const QString &path) override;
@@ -42,4 +47,5 @@ private:
     HidBackend *m_inner;
     QFile m_file;
     QMutex m_lock;
+    std::atomic<bool> m_failed{false};
 };

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace StoredValues {
@@ -51,6 +52,13 @@ const int kButtonDefaults[16][4] = {{1, 0, 0xf0, 0}, {1, 0, 0xf1, 0}, {1, 0, 0xf
                                     {1, 0, 0xf3, 0}, {7, 0, 1, 0},    {7, 0, 2, 0},    {0, 0, 0, 0},
                                     {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},
                                     {0, 0, 0, 0},    {0, 0, 0, 0},    {4, 0, 1, 0},    {4, 0, 2, 0}};
+
+// A macro entry (type 0x09) plays the macro of a slot the mouse has: one per button, 1-based.
+bool macroSlotExists(const QVariantList &entry)
+{
+    constexpr int slotCount = int(std::size(kButtonDefaults));
+    return entry.value(0).toInt() != 0x09 || (entry.value(2).toInt() >= 1 && entry.value(2).toInt() <= slotCount);
+}
 
 Rule byteList(int length, QVariantList fallback)
 {
@@ -220,8 +228,11 @@ const Rule *profileRule(const QString &key)
 
     static const QList<Rule> keyRules = [] {
         QList<Rule> list;
-        for (const auto &entry : kButtonDefaults)
-            list.append(byteList(4, numbers({entry[0], entry[1], entry[2], entry[3]})));
+        for (const auto &entry : kButtonDefaults) {
+            Rule r = byteList(4, numbers({entry[0], entry[1], entry[2], entry[3]}));
+            r.acceptsList = macroSlotExists;
+            list.append(r);
+        }
         return list;
     }();
     if (const int n = indexAfter(key, QLatin1String("keydefine_J2/"), 15); n >= 0)
@@ -330,6 +341,8 @@ std::optional<QVariant> fit(const Rule &rule, const QVariant &stored)
                 return std::nullopt;
             out.append(asVariant(*n));
         }
+        if (rule.acceptsList && !rule.acceptsList(out))
+            return std::nullopt;
         return QVariant(out);
     }
     case Rule::Text: {

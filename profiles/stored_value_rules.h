@@ -28,6 +28,8 @@ struct Rule
     // `accepts` is set, only the texts it accepts.
     int maxTextLength = 0;
     bool (*accepts)(const QString &text) = nullptr;
+    // Number lists: when set, only the lists it accepts as a whole (its elements already fit).
+    bool (*acceptsList)(const QVariantList &list) = nullptr;
     // A record: a list whose element i has a rule of its own, elements[i].
     QList<Rule> elements;
     // Used when no valid factory value is at hand.

@@ -7,6 +7,8 @@
 #include <QtTest>
 #include <functional>
 
+#include <unistd.h>
+
 // Starts the real program, as a user would, in folders of its own.
 class TestProcess : public QObject
 {
@@ -84,10 +86,13 @@ private slots:
         QVERIFY(waitForOutput(first, "Device"));
 
         QProcess second;
-        start(second, exeA);
+        start(second, exeA, {QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("1")});
         QVERIFY(second.waitForFinished(5000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 1);
+        const QByteArray why = second.readAll();
+        QVERIFY2(why.contains("skald-config: another instance is running") && why.count("skald-config:") == 1,
+                 why.constData());
         QCOMPARE(first.state(), QProcess::Running);   // not disturbed
 
         // A copy in another folder is another instance.
@@ -157,6 +162,35 @@ private slots:
 
     // From a login script or a remote shell there is no display: the apply needs none, and
     // Qt has nothing to warn about on the way.
+    // A log that cannot be written fails the run, said once; a hard link to a profile, under a
+    // name of its own, is still the profile and is refused.
+    void hidLogFaults()
+    {
+        const Apply full = apply({QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("1"),
+                                  QStringLiteral("--hid-log"), QStringLiteral("/dev/full")});
+        QCOMPARE(full.exitCode, 2);
+        QCOMPARE(full.err.count(QStringLiteral("cannot write the HID log")), 1);
+
+        QTemporaryDir dir;
+        const QString exe = install(dir.path());
+        const QString profile = dir.filePath(QStringLiteral("modules/setting/p1.bin"));
+        { QSettings s(profile, QSettings::IniFormat); s.setValue(QStringLiteral("sensor/x"), 1); }
+        QFile before(profile);
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray content = before.readAll();
+        before.close();
+        const QString link = dir.filePath(QStringLiteral("traffic.txt"));
+        QVERIFY(::link(QFile::encodeName(profile).constData(), QFile::encodeName(link).constData()) == 0);
+        QProcess p;
+        start(p, exe, {QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("0"),
+                       QStringLiteral("--hid-log"), link});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(p.readAll().contains("refusing to write the HID log"));
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        QCOMPARE(before.readAll(), content);
+    }
+
     void applyProfileWithoutDisplay()
     {
         QTemporaryDir runtime;

@@ -81,6 +81,12 @@ private slots:
         for (int i = 0; i < 16; ++i)
             minusOne = withLine(minusOne, "keydefine_J2", QByteArray::number(i) + "=-1");
         QTest::newRow("keydefine -1") << minusOne;
+        for (const char *slot : {"255", "0"}) {
+            QByteArray noSuchMacro = factory;
+            for (int i = 0; i < 16; ++i)
+                noSuchMacro = withLine(noSuchMacro, "keydefine_J2", QByteArray::number(i) + "=9, 0, " + QByteArray(slot) + ", 0");
+            QTest::newRow(("macro slot " + QByteArray(slot)).constData()) << noSuchMacro;
+        }
         QTest::newRow("wrong-length block") << withLine(factory, "profile", "data=1, 2, 3");
     }
 
@@ -102,6 +108,10 @@ private slots:
         QCOMPARE(matrix.left(4), QByteArray::fromHex("0100f000"));
         QVERIFY(!matrix.contains(QByteArray::fromHex("ffffffff")));
         QCOMPARE(matrix.count('\0') < matrix.size() - 16, true);
+        for (int i = 0; i + 3 < matrix.size(); i += 4) {
+            if (matrix[i] == 0x09)
+                QVERIFY2(matrix[i + 2] >= 1 && matrix[i + 2] <= 16, qPrintable(QStringLiteral("entry %1").arg(i / 4)));
+        }
         QVERIFY(f.mouse().liftOff() == 2 || f.mouse().liftOff() == 3);
         for (int stage = 1; stage <= 8; ++stage) {
             const int dpi = f.mouse().stageDpi(stage);
