@@ -115,9 +115,3 @@ bool GnomePointerSettings::setDoubleClickTime(unsigned milliseconds)
                                       m_doubleClickSchema, m_doubleClickLooked);
     return set(schema, QStringLiteral("double-click"), QString::number(milliseconds));
 }
-
-PointerSettings &systemPointerSettings()
-{
-    static GnomePointerSettings settings(&GnomePointerSettings::runGsettings, GnomePointerSettings::runningOnGnome());
-    return settings;
-}
