@@ -104,6 +104,13 @@ bool GnomePointerSettings::setMouseSpeed(unsigned speed)
     return set(schema, QStringLiteral("speed"), gnomeSpeed(speed));
 }
 
+const char *GnomePointerSettings::unavailableReason(PointerSetting setting) const
+{
+    if (!m_gnome)
+        return "No pointer settings service on this desktop.";
+    return setting == PointerSetting::WheelLines ? "GNOME has no wheel-lines setting." : nullptr;
+}
+
 bool GnomePointerSettings::setWheelScrollLines(unsigned)
 {
     return false;

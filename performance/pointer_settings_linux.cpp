@@ -17,6 +17,10 @@ public:
     bool setMouseSpeed(unsigned) override { return false; }
     bool setWheelScrollLines(unsigned) override { return false; }
     bool setDoubleClickTime(unsigned) override { return false; }
+    const char *unavailableReason(PointerSetting) const override
+    {
+        return "No pointer settings service on this desktop.";
+    }
 };
 
 } // namespace

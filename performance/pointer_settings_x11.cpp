@@ -30,6 +30,21 @@ bool X11PointerSettings::setMouseSpeed(unsigned speed)
     return true;
 }
 
+const char *X11PointerSettings::unavailableReason(PointerSetting setting) const
+{
+    switch (setting) {
+    case PointerSetting::Speed:
+        return nullptr;
+    case PointerSetting::DoubleClick:
+        return "No double-click time on bare X11.";
+    case PointerSetting::WheelLines:
+        return "No wheel-lines setting on bare X11.";
+    case PointerSetting::Acceleration:
+        break;
+    }
+    return "On bare X11 the speed is the acceleration.";
+}
+
 bool X11PointerSettings::setWheelScrollLines(unsigned)
 {
     return false;

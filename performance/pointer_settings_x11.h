@@ -14,4 +14,5 @@ public:
     bool setMouseSpeed(unsigned speed) override;
     bool setWheelScrollLines(unsigned lines) override;
     bool setDoubleClickTime(unsigned milliseconds) override;
+    const char *unavailableReason(PointerSetting setting) const override;
 };
