@@ -111,6 +111,9 @@ public slots:
     void setVerticalScrollLines(uint lines);
     void setDoubleClickSpeed(uint speed);
     bool getAcceleration();
+    // Empty when this desktop can apply the setting ("cursorSpeed", "doubleClickSpeed",
+    // "verticalScrollLines", "acceleration"), otherwise why it cannot, for the panel to show.
+    QString getPointerSettingUnavailable(const QString &setting);
     uint getCursorSpeed();
     uint getVerticalScrollLines();
     uint getDoubleClickSpeed();

@@ -21,6 +21,19 @@ PointerSettings &myQQuickView::pointerSettings()
     return pointerLayer ? *pointerLayer : systemPointerSettings();
 }
 
+QString myQQuickView::getPointerSettingUnavailable(const QString &setting)
+{
+    PointerSetting which = PointerSetting::Acceleration;
+    if (setting == QLatin1String("cursorSpeed"))
+        which = PointerSetting::Speed;
+    else if (setting == QLatin1String("doubleClickSpeed"))
+        which = PointerSetting::DoubleClick;
+    else if (setting == QLatin1String("verticalScrollLines"))
+        which = PointerSetting::WheelLines;
+    const char *reason = pointerSettings().unavailableReason(which);
+    return reason ? QString::fromUtf8(reason) : QString();
+}
+
 bool myQQuickView::getAcceleration()
 {
     int params[3] = {0, 0, 0};

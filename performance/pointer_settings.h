@@ -2,10 +2,15 @@
 
 // The operating system's pointer settings, as the Win32 pointer calls see them. Every call
 // returns false when the platform refuses it or offers no such setting.
+enum class PointerSetting { Speed, DoubleClick, WheelLines, Acceleration };
+
 class PointerSettings
 {
 public:
     virtual ~PointerSettings() = default;
+
+    // Null when this desktop can apply the setting, otherwise the one-line reason it cannot.
+    virtual const char *unavailableReason(PointerSetting) const { return nullptr; }
 
     // Threshold 1, threshold 2 and acceleration (0 = off).
     virtual bool getMouse(int params[3]) = 0;

@@ -104,6 +104,13 @@ bool GnomePointerSettings::setMouseSpeed(unsigned speed)
     return set(schema, QStringLiteral("speed"), gnomeSpeed(speed));
 }
 
+const char *GnomePointerSettings::unavailableReason(PointerSetting setting) const
+{
+    if (!m_gnome)
+        return "No pointer settings service on this desktop.";
+    return setting == PointerSetting::WheelLines ? "GNOME has no wheel-lines setting." : nullptr;
+}
+
 bool GnomePointerSettings::setWheelScrollLines(unsigned)
 {
     return false;
@@ -114,10 +121,4 @@ bool GnomePointerSettings::setDoubleClickTime(unsigned milliseconds)
     const QString schema = schemaWith(QStringLiteral("double-click"), {kMouseSchema, kDaemonMouseSchema},
                                       m_doubleClickSchema, m_doubleClickLooked);
     return set(schema, QStringLiteral("double-click"), QString::number(milliseconds));
-}
-
-PointerSettings &systemPointerSettings()
-{
-    static GnomePointerSettings settings(&GnomePointerSettings::runGsettings, GnomePointerSettings::runningOnGnome());
-    return settings;
 }

@@ -24,6 +24,7 @@ public:
     bool setMouseSpeed(unsigned speed) override;
     bool setWheelScrollLines(unsigned lines) override;
     bool setDoubleClickTime(unsigned milliseconds) override;
+    const char *unavailableReason(PointerSetting setting) const override;
 
     // Whether XDG_CURRENT_DESKTOP names a GNOME-based session.
     static bool runningOnGnome();

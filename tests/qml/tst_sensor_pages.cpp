@@ -39,6 +39,11 @@ public:
         calls << QStringLiteral("double %1").arg(ms);
         return true;
     }
+    const char *unavailableReason(PointerSetting setting) const override
+    {
+        return setting == PointerSetting::WheelLines ? wheelRefused : nullptr;
+    }
+    const char *wheelRefused = nullptr;
 };
 
 QQuickItem *findItem(QQuickItem *from, const QString &name)
@@ -299,12 +304,13 @@ private slots:
         const QString picture = QStringLiteral("reportPicture");
         const QString panel = QStringLiteral("reportRateMain");
 
+        // The dial takes the quadrant once its event handler has returned.
         s.pages->click(s.at(picture, 30, 80, panel));
-        QCOMPARE(s.eval(QStringLiteral("reportRateMain.reportValue")).toInt(), 4);
+        QTRY_COMPARE(s.eval(QStringLiteral("reportRateMain.reportValue")).toInt(), 4);
         QCOMPARE(s.f.mouse().reportRate(), 4);
         // A drag follows the pointer into the right-top quadrant.
         s.pages->drag(s.at(picture, 30, 80, panel), s.at(picture, 180, 10, panel));
-        QCOMPARE(s.f.mouse().reportRate(), 1);
+        QTRY_COMPARE(s.f.mouse().reportRate(), 1);
         s.focus(picture);
         s.pages->key(Qt::Key_Down);
         QCOMPARE(s.f.mouse().reportRate(), 2);
@@ -375,6 +381,32 @@ private slots:
         s.pointer.calls.clear();
         s.eval(QStringLiteral("scrollRateMain.init(true)"));
         QCOMPARE(s.pointer.calls, QStringList({QStringLiteral("lines 3")}));
+        QCOMPARE(s.pages->warnings(), QStringList());
+    }
+
+    // A setting this desktop cannot apply: its panel is disabled with the reason, and the
+    // stored value stays.
+    void unavailableSettingDisablesItsPanel()
+    {
+        Session s;
+        QVERIFY(s.ready());
+        s.f.widget()->view()->setVerticalScrollLines(7);
+        s.pointer.wheelRefused = "No wheel lines here.";
+        s.eval(QStringLiteral("scrollRateMain.init(false); mouseRateMain.init(false)"));
+        QCOMPARE(s.eval(QStringLiteral("scrollRateMain.unavailable")).toString(), QStringLiteral("No wheel lines here."));
+        QCOMPARE(s.eval(QStringLiteral("mouseRateMain.unavailable")).toString(), QString());
+        QQuickItem *note = findItem(s.pages->root(), QStringLiteral("unavailableNote"));
+        QVERIFY(note);
+        s.pointer.calls.clear();
+        s.pages->click(s.at(QStringLiteral("scrollScreen"), 5, 5, QStringLiteral("scrollRateMain")));
+        QCOMPARE(s.pointer.calls, QStringList());
+        QCOMPARE(s.stored(QStringLiteral("sensor/verticalScrollLines_J2")).toInt(), 7);
+        QCOMPARE(s.eval(QStringLiteral("scrollRateMain.lines")).toInt(), 7);
+
+        s.pointer.wheelRefused = nullptr;
+        s.eval(QStringLiteral("scrollRateMain.init(false)"));
+        s.pages->click(s.at(QStringLiteral("scrollScreen"), 5, 5, QStringLiteral("scrollRateMain")));
+        QCOMPARE(s.pointer.calls, QStringList({QStringLiteral("lines 1000")}));
         QCOMPARE(s.pages->warnings(), QStringList());
     }
 

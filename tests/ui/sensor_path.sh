@@ -61,6 +61,13 @@ at 770 425
 expect_param 03 04 "report rate after the click"
 key Up
 expect_param 03 08 "report rate after Up"
+# Every later click counts too: right-top (1000 Hz), right-bottom (500 Hz), left-bottom again.
+at 900 380
+expect_param 03 01 "report rate after a second click"
+at 900 425
+expect_param 03 02 "report rate after a third click"
+at 770 425
+expect_param 03 04 "report rate after a fourth click"
 column sensor-column-changed
 
 # Fold the button list; the X slider's right end (position 9 = 200), then Left (8 = 180).

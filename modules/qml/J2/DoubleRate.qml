@@ -11,6 +11,7 @@ Panel {
     signal clickDoubleRate()
 
     function init(isSendData) {
+        unavailable = ui_View.getPointerSettingUnavailable("doubleClickSpeed")
         doubleRateValue = Number(ui_View.getDoubleClickSpeed())
         if (isSendData)
             ui_View.setDoubleClickSpeed(doubleRateValue)

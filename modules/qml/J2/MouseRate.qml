@@ -11,6 +11,7 @@ Panel {
     signal clickMouseRate()
 
     function init(isSendData) {
+        unavailable = ui_View.getPointerSettingUnavailable("cursorSpeed")
         mouseRateValue = Number(ui_View.getCursorSpeed())
         if (isSendData)
             ui_View.setCursorSpeed(mouseRateValue)

@@ -8,6 +8,8 @@ Item {
     property alias title: frame.title
     property int bodyHeight: 100
     property bool isOpen: true
+    // Why this desktop cannot apply the panel's setting; the body is disabled while it is set.
+    property string unavailable: ""
     readonly property bool isMoving: heightAnimation.running || bodyAnimation.running
     default property alias content: body.data
 
@@ -44,6 +46,8 @@ Item {
             color: "#c0141415"
             border.width: 1
             border.color: "#2a2a2c"
+            enabled: panel.unavailable === ""
+            opacity: enabled ? 1 : 0.35
 
             Behavior on y {
                 NumberAnimation {
@@ -51,6 +55,28 @@ Item {
                     duration: mainIten.animation_speed
                     easing.type: Easing.OutQuint
                 }
+            }
+        }
+
+        Rectangle {
+            objectName: "unavailableNote"
+            visible: panel.unavailable !== ""
+            x: 1
+            y: body.y + body.height - height - 1
+            width: parent.width - 2
+            height: note.height + 6
+            color: "#141415"
+
+            Text {
+                id: note
+                x: 7
+                anchors.verticalCenter: parent.verticalCenter
+                width: parent.width - 14
+                text: panel.unavailable
+                color: "#e0e0e0"
+                elide: Text.ElideRight
+                font.family: mainIten.fontFamily
+                font.pixelSize: mainIten.fontMinSize
             }
         }
     }

@@ -134,15 +134,33 @@ Panel {
         }
 
         MouseArea {
+            id: pointerArea
+
+            // The quadrant under the pointer, taken over once the event handler has returned:
+            // sending a rate may turn the event loop while the link is busy, and a release
+            // delivered inside the press handler would leave this area pressed for good, so
+            // that it ignored every later click.
+            property int pointedValue: 0
+
+            function point(mouse) {
+                pointedValue = reportRate.valueAt(mouse.x, mouse.y, width, height)
+                Qt.callLater(pointerArea.takePointed)
+            }
+            function takePointed() {
+                if (pointedValue !== 0)
+                    reportRate.reportValue = pointedValue
+                pointedValue = 0
+            }
+
             anchors.fill: parent
             preventStealing: true
             onPressed: function(mouse) {
                 picture.forceActiveFocus()
-                reportRate.reportValue = reportRate.valueAt(mouse.x, mouse.y, width, height)
+                point(mouse)
             }
             onPositionChanged: function(mouse) {
                 if (pressed && mouse.x >= 0 && mouse.y >= 0 && mouse.x < width && mouse.y < height)
-                    reportRate.reportValue = reportRate.valueAt(mouse.x, mouse.y, width, height)
+                    point(mouse)
             }
             onReleased: reportRate.clickReportRate()
         }

@@ -48,6 +48,7 @@ Panel {
     // A stored count the system cannot use (none stored reads as 0) shows and sends the
     // factory setting rather than switching the wheel off.
     function init(isSendData) {
+        unavailable = ui_View.getPointerSettingUnavailable("verticalScrollLines")
         const stored = Number(ui_View.getVerticalScrollLines())
         const usable = stored === 1000 || (stored >= 1 && stored <= 100)
         lines = usable ? stored : defaultRows
