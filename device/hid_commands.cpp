@@ -3,15 +3,14 @@
 
 #include "device/command_frames.h"
 #include "device/link_pause.h"
-
-#include <QDebug>
+#include "device/log_category.h"
 
 #include <cstring>
 
 bool Hid_Thread::beginCommand(const CommandFrame &frame)
 {
     if (!acquireLink()) {
-        qDebug("%s", frame.lockFailure);
+        qCDebug(lcDevice, "%s", frame.lockFailure);
         recordFailure(frame.block[0], "link busy");
         return false;
     }

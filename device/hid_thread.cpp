@@ -4,8 +4,7 @@
 #include "device/hid_backend.h"
 #include "device/link_host.h"
 #include "device/link_state.h"
-
-#include <QDebug>
+#include "device/log_category.h"
 
 Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent), m_hid(currentHidBackend()) {}
 
@@ -125,7 +124,7 @@ void Hid_Thread::chkDeviceIsEnCode()
     }
 
     if (openCommandPath(m_curDevice)) {
-        qDebug("Device Connect");
+        qCDebug(lcDevice, "Device Connect");
         closeCommandHandle();
         linkFree = true;
         LinkState::deviceConnected = true;
@@ -133,7 +132,7 @@ void Hid_Thread::chkDeviceIsEnCode()
             m_host->linkConnected(m_curDevice);
         startWorker(uint(m_curDevice));
     } else {
-        qDebug("Device Error");
+        qCDebug(lcDevice, "Device Error");
         m_curDevice = 0;
         LinkState::deviceConnected = false;
         if (m_host)

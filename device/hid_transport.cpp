@@ -6,9 +6,9 @@
 #include "device/hid_checksum.h"
 #include "device/link_pause.h"
 #include "device/link_state.h"
+#include "device/log_category.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 
 #include <algorithm>
 #include <cstring>
@@ -127,7 +127,7 @@ bool Hid_Thread::readCommand(int payloadLength)
         if (LinkState::isEncode)
             unscrambleBlock(m_featureIn + 1, LinkState::SecrecyCode);
         if (!hidChecksumMatches(m_featureIn + 1)) {
-            qDebug("reply checksum wrong");
+            qCDebug(lcDevice, "reply checksum wrong");
             m_failStep = "reply checksum";
             std::memcpy(m_featureIn, preset, sizeof preset);
             return false;

@@ -3,8 +3,8 @@
 
 #include "device/hid_backend.h"
 #include "device/link_host.h"
+#include "device/log_category.h"
 
-#include <QDebug>
 #include <QtConcurrent/QtConcurrentRun>
 
 void Hid_Thread::startWorker(uint index)
@@ -74,7 +74,7 @@ void Hid_Thread::listenLoop(uint index)
                 listening = false;
                 m_workerActive = false;
             }
-            qDebug("Device removed");
+            qCDebug(lcDevice, "Device removed");
             if (m_host)
                 m_host->linkLost();
             return;
