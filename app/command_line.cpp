@@ -22,7 +22,9 @@ bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options,
     const QCommandLineOption apply(QStringLiteral("apply-profile"),
         QStringLiteral("Send profile <n> (0..5) to the mouse without showing the window, then exit."),
         QStringLiteral("n"));
-    parser.addOptions({simulate, hidLog, tray, apply});
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+        QStringLiteral("Print the program's debug messages (as QT_LOGGING_RULES=\"skald.*.debug=true\")."));
+    parser.addOptions({simulate, hidLog, tray, apply, verbose});
 
     // QCommandLineParser has no optional values: a bare --simulate stands for the default model.
     QStringList args = arguments;
@@ -60,6 +62,7 @@ bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options,
         options->hidLogFile = QFileInfo(parser.value(hidLog)).absoluteFilePath();
     }
     options->tray = parser.isSet(tray);
+    options->verbose = parser.isSet(verbose);
     if (parser.isSet(apply)) {
         bool ok = false;
         const int n = parser.value(apply).toInt(&ok);

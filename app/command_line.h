@@ -13,6 +13,7 @@ struct CommandLineOptions
     int simulateModel = defaultModel().id;  // the id of one of mouseModels()
     QString hidLogFile;
     bool tray = false;
+    bool verbose = false;      // the program's debug messages on stderr
     int applyProfile = -1;     // -1: none; otherwise the profile index to apply and exit
     QString helpText;
 };

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
@@ -44,6 +45,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "skald-config: %s\n", qPrintable(error));
         return 2;
     }
+    if (options.verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("skald.*.debug=true"));
     if (options.showHelp) {
         std::fputs(qPrintable(options.helpText), stdout);
         return 0;

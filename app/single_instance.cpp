@@ -1,7 +1,7 @@
 #include "app/single_instance.h"
+#include "app/log_category.h"
 
 #include <QCryptographicHash>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,6 +71,6 @@ bool SingleInstance::isRunning()
     // We hold the lock: a server name left behind by a crashed instance is ours to reuse.
     QLocalServer::removeServer(m_id);
     if (!m_server.listen(m_id))
-        qDebug() << "single instance: cannot listen on" << m_id << m_server.errorString();
+        qCDebug(lcApp) << "single instance: cannot listen on" << m_id << m_server.errorString();
     return false;
 }

@@ -2,13 +2,12 @@
 #include "app/myqquickview.h"
 
 #include "profiles/language_file.h"
-
-#include <QDebug>
+#include "profiles/log_category.h"
 
 QStringList myQQuickView::getGlobalStrings(QVariant type, QString langCode)
 {
     if (!LanguageFile::isValidCode(langCode)) {
-        qDebug() << "getGlobalStrings refused: language code" << langCode;
+        qCDebug(lcProfiles) << "getGlobalStrings refused: language code" << langCode;
         return {};
     }
     const uint list = type.toUInt();

@@ -4,8 +4,8 @@
 
 #include "performance/pointer_settings.h"
 #include "profiles/settings_store.h"
+#include "performance/log_category.h"
 
-#include <QDebug>
 #include <QSettings>
 
 namespace {
@@ -38,7 +38,7 @@ bool myQQuickView::getAcceleration()
 {
     int params[3] = {0, 0, 0};
     if (!pointerSettings().getMouse(params)) {
-        qDebug() << "getAcceleration Failed";
+        qCDebug(lcPerformance) << "getAcceleration Failed";
         return false;
     }
     return params[2] != 0;
@@ -48,12 +48,12 @@ void myQQuickView::setAcceleration(bool acceleration)
 {
     int params[3] = {0, 0, 0};
     if (!pointerSettings().getMouse(params)) {
-        qDebug() << "setAcceleration Failed";
+        qCDebug(lcPerformance) << "setAcceleration Failed";
         return;
     }
     params[2] = acceleration ? 1 : 0;
     if (!pointerSettings().setMouse(params))
-        qDebug() << "setAcceleration Failed";
+        qCDebug(lcPerformance) << "setAcceleration Failed";
 }
 
 uint myQQuickView::getCursorSpeed()
@@ -67,7 +67,7 @@ void myQQuickView::setCursorSpeed(uint cursorSpeed)
     if (QSettings *settings = currentSettings())
         storeSetting(settings, kCursorSpeedKey, cursorSpeed);
     if (!pointerSettings().setMouseSpeed(systemCursorSpeed(cursorSpeed)))
-        qDebug() << "setCursorSpeed Failed";
+        qCDebug(lcPerformance) << "setCursorSpeed Failed";
 }
 
 uint myQQuickView::getVerticalScrollLines()
@@ -81,7 +81,7 @@ void myQQuickView::setVerticalScrollLines(uint lines)
     if (QSettings *settings = currentSettings())
         storeSetting(settings, kScrollLinesKey, lines);
     if (!pointerSettings().setWheelScrollLines(lines))
-        qDebug() << "setVerticalScrollLines Failed";
+        qCDebug(lcPerformance) << "setVerticalScrollLines Failed";
 }
 
 uint myQQuickView::getDoubleClickSpeed()
@@ -95,5 +95,5 @@ void myQQuickView::setDoubleClickSpeed(uint speed)
     if (QSettings *settings = currentSettings())
         storeSetting(settings, kDoubleClickKey, speed);
     if (!pointerSettings().setDoubleClickTime(doubleClickMilliseconds(speed)))
-        qDebug() << "setDoubleClickSpeed Failed";
+        qCDebug(lcPerformance) << "setDoubleClickSpeed Failed";
 }

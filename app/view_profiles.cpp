@@ -12,8 +12,8 @@
 #include "profiles/settings_mending.h"
 #include "profiles/settings_store.h"
 #include "profiles/stored_value_rules.h"
+#include "profiles/log_category.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -29,7 +29,7 @@ bool refuseFileIndex(const char *operation, int index)
 {
     if (isFileIndex(index))
         return false;
-    qDebug() << operation << "refused: no profile" << index;
+    qCDebug(lcProfiles) << operation << "refused: no profile" << index;
     return true;
 }
 
@@ -37,7 +37,7 @@ bool refuseBlockIndex(const char *operation, int index)
 {
     if (isBlockIndex(index))
         return false;
-    qDebug() << operation << "refused: no profile data block" << index;
+    qCDebug(lcProfiles) << operation << "refused: no profile data block" << index;
     return true;
 }
 
@@ -156,7 +156,7 @@ bool myQQuickView::replaceProfileFile(int profile, const QString &source, QStrin
 
 void myQQuickView::reportProfileFailure(const QString &text)
 {
-    qDebug().noquote() << text;
+    qCDebug(lcProfiles).noquote() << text;
     ProfileFileDialogs::warn(this, QStringLiteral("Profile"), text);
 }
 

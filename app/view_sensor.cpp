@@ -10,8 +10,8 @@
 #include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"
 #include "profiles/settings_store.h"
+#include "performance/log_category.h"
 
-#include <QDebug>
 #include <QSettings>
 #include <algorithm>
 
@@ -43,8 +43,8 @@ void myQQuickView::ui_11H_SetDPISet(QVariantList src8, QVariantList valueForInde
     for (int i = 0; i < stages; ++i) {
         const PackedDpi packed = packDpiUnits(variant, src8[i].toUInt());
         writeDpiStage(block, i, packed);
-        qDebug() << QString::number(ProfileBlock::DpiTableFirst + 2 * i, 16) << int(packed.low) << int(packed.flag);
-        qDebug() << QString::number(ProfileBlock::DpiTableSecond + 2 * i, 16) << int(packed.low) << int(packed.flag);
+        qCDebug(lcPerformance) << QString::number(ProfileBlock::DpiTableFirst + 2 * i, 16) << int(packed.low) << int(packed.flag);
+        qCDebug(lcPerformance) << QString::number(ProfileBlock::DpiTableSecond + 2 * i, 16) << int(packed.low) << int(packed.flag);
     }
     mouseSetProfile(curProfile);
 }

@@ -11,11 +11,11 @@
 #include "profiles/product_names.h"
 #include "profiles/profile_keys.h"
 #include "profiles/settings_file.h"
+#include "app/log_category.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QIcon>
 #include <QMenu>
 #include <QSettings>
@@ -103,7 +103,7 @@ void Widget::showBalloon(const QString &title, const QString &text)
         QMetaObject::invokeMethod(this, [this, title, text] { showBalloon(title, text); }, Qt::QueuedConnection);
         return;
     }
-    qDebug().noquote() << QStringLiteral("balloon: %1: %2").arg(title, text);
+    qCDebug(lcApp).noquote() << QStringLiteral("balloon: %1: %2").arg(title, text);
     if (tray)
         tray->showMessage(title, text, QSystemTrayIcon::Information, 10000);
 }
@@ -187,7 +187,7 @@ void Widget::commandsFailed(int count, const QString &first)
     QMetaObject::invokeMethod(
         this,
         [this, count, first] {
-            qDebug().noquote() << QStringLiteral("%1 command(s) failed, first %2").arg(count).arg(first);
+            qCDebug(lcApp).noquote() << QStringLiteral("%1 command(s) failed, first %2").arg(count).arg(first);
             showBalloon(QStringLiteral("Info"),
                         BalloonTexts::commandsFailed(configValue(QStringLiteral("common/language"), QString()), count));
         },

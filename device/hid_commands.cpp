@@ -4,7 +4,7 @@
 #include "device/command_frames.h"
 #include "device/link_pause.h"
 
-#include <QDebug>
+#include "device/log_category.h"
 
 #include <cstring>
 #include <memory>
@@ -33,7 +33,7 @@ void Hid_Thread::queueWrite(const CommandFrame &frame, const uchar *payload)
                           ok = runWrite(frame, bytes);
                       }
                       if (!ok) {
-                          qDebug("%s", frame.lockFailure);
+                          qCDebug(lcDevice, "%s", frame.lockFailure);
                           recordFailure(frame.block[0], m_failStep);
                       }
                   }});
@@ -47,7 +47,7 @@ bool Hid_Thread::queueRead(const CommandFrame &frame, const std::function<void()
     };
     if (runOnLink(job, ReadWaitMs))
         return true;
-    qDebug("%s", frame.lockFailure);
+    qCDebug(lcDevice, "%s", frame.lockFailure);
     recordFailure(frame.block[0], "link busy");
     return false;
 }

@@ -5,7 +5,7 @@
 #include "device/link_host.h"
 #include "device/link_state.h"
 
-#include <QDebug>
+#include "device/log_category.h"
 
 Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent), m_hid(currentHidBackend())
 {
@@ -142,13 +142,13 @@ void Hid_Thread::chkDeviceIsEnCode()
         60000);
 
     if (opened) {
-        qDebug("Device Connect");
+        qCDebug(lcDevice, "Device Connect");
         LinkState::deviceConnected = true;
         if (host)
             host->linkConnected(m_curDevice);
         startWorker(uint(m_curDevice));
     } else {
-        qDebug("Device Error");
+        qCDebug(lcDevice, "Device Error");
         m_curDevice = 0;
         LinkState::deviceConnected = false;
         if (host)

@@ -10,7 +10,7 @@
 
 #include <QDateTime>
 #include <QPointer>
-#include <QDebug>
+#include "device/log_category.h"
 
 #include <algorithm>
 #include <cstring>
@@ -162,7 +162,7 @@ bool Hid_Thread::readCommand(int payloadLength)
         if (LinkState::isEncode)
             unscrambleBlock(m_featureIn + 1, LinkState::SecrecyCode);
         if (!hidChecksumMatches(m_featureIn + 1)) {
-            qDebug("reply checksum wrong");
+            qCDebug(lcDevice, "reply checksum wrong");
             m_failStep = "reply checksum";
             std::memcpy(m_featureIn, preset, sizeof preset);
             return false;

@@ -4,7 +4,7 @@
 #include "device/hid_backend.h"
 #include "device/link_host.h"
 
-#include <QDebug>
+#include "device/log_category.h"
 #include <QtConcurrent/QtConcurrentRun>
 
 void Hid_Thread::startWorker(uint index)
@@ -74,7 +74,7 @@ void Hid_Thread::listenLoop(uint index)
                 listening = false;
                 m_workerActive = false;
             }
-            qDebug("Device removed");
+            qCDebug(lcDevice, "Device removed");
             if (LinkHost *host = m_host.load())
                 host->linkLost();
             return;

@@ -3,8 +3,8 @@
 #include "profiles/balloon_texts.h"
 #include "profiles/settings_file.h"
 #include "profiles/stored_value_rules.h"
+#include "profiles/log_category.h"
 
-#include <QDebug>
 #include <QRegularExpression>
 #include <QSettings>
 
@@ -50,7 +50,7 @@ QStringList readStrings(const QString &path, uint type)
     for (int i = 0; i < total && i < MaxStrings; ++i)
         result.append(read(prefix + QString::number(i), StoredValues::languageTextRule(), QString()).toString());
     if (!damaged.isEmpty())
-        qDebug().noquote() << path + QStringLiteral(": ") + damaged.mid(0, 4).join(QStringLiteral(", "))
+        qCDebug(lcProfiles).noquote() << path + QStringLiteral(": ") + damaged.mid(0, 4).join(QStringLiteral(", "))
                            << "do not fit, read as their defaults";
     return result;
 }

@@ -1,6 +1,6 @@
 #include "profiles/settings_file.h"
+#include "profiles/log_category.h"
 
-#include <QDebug>
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
@@ -56,7 +56,7 @@ QSettings *open(const QString &path, QObject *parent)
     if (firstTime(reported, path)) {
         std::fprintf(stderr, "skald-config: %s is larger than %lld bytes and is not read; it is left as it is\n",
                      qPrintable(path), static_cast<long long>(MaxIniSize));
-        qDebug() << "settings file too large, not read:" << path;
+        qCDebug(lcProfiles) << "settings file too large, not read:" << path;
     }
     return new QSettings(path, refusedFormat(), parent);
 }
@@ -75,7 +75,7 @@ bool syncAndCheck(QSettings *settings)
     if (settings->status() != QSettings::AccessError)
         return true;
     static QSet<QString> reported;
-    qDebug() << "settings not written:" << settings->fileName();
+    qCDebug(lcProfiles) << "settings not written:" << settings->fileName();
     if (firstTime(reported, settings->fileName()))
         std::fprintf(stderr, "skald-config: cannot write %s; the change is not stored\n", qPrintable(settings->fileName()));
     return false;

@@ -1,8 +1,8 @@
 #include "profiles/settings_mending.h"
 
 #include "profiles/stored_value_rules.h"
+#include "profiles/log_category.h"
 
-#include <QDebug>
 #include <QSettings>
 
 #include <cstdio>
@@ -24,7 +24,7 @@ QStringList mend(QSettings *file, RuleFor ruleFor, QSettings *factory)
             continue;
         const QVariant value =
             StoredValues::fitOrDefault(*rule, stored, factory ? factory->value(key) : QVariant());
-        qDebug().noquote() << file->fileName() + QStringLiteral(": ") + key << StoredValues::describe(stored)
+        qCDebug(lcProfiles).noquote() << file->fileName() + QStringLiteral(": ") + key << StoredValues::describe(stored)
                            << "does not fit, replaced by" << StoredValues::describe(value);
         file->setValue(key, value);
         replaced << key;

@@ -1,8 +1,8 @@
 #include "profiles/stored_value_reader.h"
 
 #include "profiles/stored_value_rules.h"
+#include "profiles/log_category.h"
 
-#include <QDebug>
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
@@ -41,7 +41,7 @@ QVariant read(const QSettings &file, const QString &key, const Rule &rule, const
     bool unfit = false;
     const QVariant value = fitOrDefault(rule, stored, factory, &unfit);
     if (unfit && firstReplacement(file.fileName(), key))
-        qDebug().noquote() << file.fileName() + QStringLiteral(": ") + key << describe(stored)
+        qCDebug(lcProfiles).noquote() << file.fileName() + QStringLiteral(": ") + key << describe(stored)
                            << "does not fit, read as" << describe(value);
     if (replaced)
         *replaced = unfit;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QtTest>
@@ -208,6 +209,60 @@ private slots:
                      qPrintable(line));
         }
         QCOMPARE(run.currentProfile, 3);
+    }
+
+    // A plain start and an apply say nothing but warnings; --verbose brings the debug lines back.
+    void quietUnlessVerbose()
+    {
+        const auto messages = [](QProcessEnvironment &env) {
+            env.remove(QStringLiteral("QT_LOGGING_RULES"));
+            env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{type}: %{category}: %{message}"));
+        };
+        const auto chatter = [](const QString &err) {
+            QStringList lines;
+            for (const QString &line : err.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+                if (!line.startsWith(QLatin1String("warning:")) && !line.startsWith(QLatin1String("critical:")))
+                    lines << line;
+            }
+            return lines;
+        };
+        const Apply applied = apply({QStringLiteral("--simulate"), QStringLiteral("--apply-profile"), QStringLiteral("2")}, messages);
+        QCOMPARE(applied.exitCode, 0);
+        QCOMPARE(chatter(applied.err), QStringList());
+
+        QTemporaryDir dir;
+        const QString exe = install(dir.path());
+        const QString log = dir.filePath(QStringLiteral("hid.log"));
+        for (const bool verbose : {false, true}) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            messages(env);
+            p.setProcessEnvironment(env);
+            QStringList args{QStringLiteral("--simulate"), QStringLiteral("--hid-log"), log};
+            if (verbose)
+                args << QStringLiteral("--verbose");
+            QFile::remove(log);
+            p.start(exe, args);
+            QVERIFY(p.waitForStarted());
+            // Started once the start-up reads of the mouse are over: the log stops growing.
+            qint64 size = -1;
+            QElapsedTimer t;
+            t.start();
+            while (t.elapsed() < 10000 && (QFileInfo(log).size() == 0 || QFileInfo(log).size() != size)) {
+                size = QFileInfo(log).size();
+                QTest::qWait(400);
+            }
+            p.terminate();
+            QVERIFY(p.waitForFinished(5000));
+            const QStringList lines = chatter(QString::fromLocal8Bit(p.readAllStandardError()));
+            if (verbose) {
+                QVERIFY2(lines.contains(QStringLiteral("debug: skald.device: Device Connect")), qPrintable(lines.join(u'\n')));
+                QVERIFY(lines.contains(QStringLiteral("debug: skald.app: balloon: Info: Detect Mouse!")));
+            } else {
+                QCOMPARE(lines, QStringList());
+            }
+        }
     }
 
     void applyProfileWithoutMouse()

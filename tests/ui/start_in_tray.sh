@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # --tray: the program runs, finds the virtual mouse and prepares its pages, but shows no window
-# until Shift+Alt+F12 is pressed.
+# until Shift+Alt+F12 is pressed. --verbose prints the balloon that says the mouse was found.
 # Usage: tests/ui/start_in_tray.sh <build folder>
 set -euo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
 source "$(dirname "$0")/xvfb_session.sh" xdotool
 
-"$work/skald-config" --simulate --tray > "$work/log.txt" 2>&1 &
+"$work/skald-config" --simulate --tray --verbose > "$work/log.txt" 2>&1 &
 app_pid=$!
 for _ in $(seq 100); do
     grep -q "Detect Mouse" "$work/log.txt" && break

@@ -1,0 +1,3 @@
+#include "buttons/log_category.h"
+
+Q_LOGGING_CATEGORY(lcButtons, "skald.buttons", QtInfoMsg)
