@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/copydata_filter.h"
 #include "app/profile_applier.h"
+#include "app/program_follower.h"
 #include "app/single_instance.h"
 #include "app/startup_probe.h"
 #include "app/widget.h"
@@ -8,6 +9,7 @@
 #include "buttons/input_capture.h"
 #include "app/input_receivers.h"
 #include "device/device_environment.h"
+#include "profiles/front_window_watch.h"
 
 #include <QApplication>
 #include <QDir>
@@ -95,9 +97,12 @@ int main(int argc, char *argv[])
 
     // --apply-profile works without the window; --tray starts in the tray.
     std::unique_ptr<ProfileApplier> applier;
+    std::unique_ptr<ProgramFollower> follower;
     if (options.applyProfile >= 0)
         applier = std::make_unique<ProfileApplier>(window.get(), options.applyProfile);
-    else if (!options.tray)
+    else
+        follower = std::make_unique<ProgramFollower>(window.get(), FrontWindowWatch::create());
+    if (options.applyProfile < 0 && !options.tray)
         window->showNormal();
     window->checkDevice();
 
@@ -106,6 +111,7 @@ int main(int argc, char *argv[])
     if (applier && devices.logFailed())
         result = 2;
 
+    follower.reset();
     capture.removeHooks();
     app.removeNativeEventFilter(&copyDataFilter);
     window.reset();

@@ -10,6 +10,7 @@
 #include <QVariantMap>
 #include <QVariantList>
 
+class FrontWindowWatch;
 class Hid_Thread;
 class PointerSettings;
 class QSettings;
@@ -26,6 +27,8 @@ public:
     ~myQQuickView() override;
 
     Hid_Thread *hidThread = nullptr;
+    // What tells which program is in front; null where profiles do not follow programs.
+    FrontWindowWatch *frontWatch = nullptr;
 
     // Calls into the pages that do not come from the pages themselves.
     void relayKeyboard(bool isDown, int usbCode);
@@ -84,6 +87,23 @@ public slots:
     QVariant getData(QVariant key);
     void mouseSetProfile(int profileID);
     void mouseReadProfile(uchar *dest, int profileID);
+
+    // The programs that select a profile when they come to the front.
+    QVariant getFollowPrograms();
+    void setFollowPrograms(QVariant on);
+    // The profile for a program without a rule; -1: stay with the profile in use.
+    QVariant getGoBackProfile();
+    void setGoBackProfile(QVariant profile);
+    QStringList getProfilePrograms(int profile);
+    // `program` may be a path: its file name is what the rule keeps.
+    void addProfileProgram(int profile, QString program);
+    void removeProfileProgram(int profile, QString program);
+    // Why the program in front cannot be known in this session; empty when it can.
+    QString getFrontProgramUnavailable();
+    // The programs that have windows now: name and icon (a data: URL, or empty) of each.
+    QVariantList getWindowPrograms();
+    // The file name of an executable chosen in a file dialog; empty when cancelled.
+    QString browseProgram();
 
     // Sensor, lighting, pointer settings and the mouse's screen.
     QVariant getXYSensitive(QVariant index);

@@ -2,6 +2,7 @@
 #include "app/myqquickview.h"
 
 #include "profiles/names_list_rule.h"
+#include "profiles/program_rules.h"
 #include "profiles/settings_list.h"
 #include "profiles/settings_file.h"
 #include "profiles/settings_store.h"
@@ -21,6 +22,11 @@ QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
             removeSetting(&names, key);
         else
             storeSetting(&names, key, stored);
+    }
+    // A profile that left the list takes its programs with it.
+    if (key == NamesList::keyForType(2)) {
+        const QList<int> kept = ProgramRules::profilesOfNames(nameList);
+        ProgramRules::update([&kept](ProgramRules::Rules rules) { return ProgramRules::keepProfiles(rules, kept); });
     }
     return true;
 }

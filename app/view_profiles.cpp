@@ -7,6 +7,7 @@
 #include "profiles/profile_file_copy.h"
 #include "profiles/profile_file_dialogs.h"
 #include "profiles/profile_keys.h"
+#include "profiles/program_rules.h"
 #include "profiles/settings_file.h"
 #include "profiles/settings_list.h"
 #include "profiles/settings_mending.h"
@@ -175,9 +176,13 @@ void myQQuickView::copyProfile(int destprofile, int srcprofile)
         return;
     const QString source = profileSettings[srcprofile]->fileName();
     QString error;
-    if (!replaceProfileFile(destprofile, source, &error))
+    if (!replaceProfileFile(destprofile, source, &error)) {
         reportProfileFailure(QStringLiteral("Profile %1 could not be copied onto profile %2: %3. It is left as it was.")
                                  .arg(srcprofile + 1).arg(destprofile + 1).arg(error));
+        return;
+    }
+    // The copy is a profile of its own: the programs stay with the original.
+    ProgramRules::update([destprofile](ProgramRules::Rules rules) { return ProgramRules::afterCopy(rules, destprofile); });
 }
 
 bool myQQuickView::loadProfile(int profile)

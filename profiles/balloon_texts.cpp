@@ -23,6 +23,13 @@ QString commandsFailed(const QString &language, int count)
                       : QStringLiteral("%1 settings did not reach the mouse; check the cable and try again").arg(count);
 }
 
+QString profileSwitched(const QString &language, const QString &name)
+{
+    if (language == QLatin1String("ChineseSimplified"))
+        return QStringLiteral(u"已切换到配置文件 %1").arg(name);
+    return QStringLiteral("Profile switched to %1").arg(name);
+}
+
 QString dpiSwitch(int stage, unsigned dpi)
 {
     return dpiSwitchText(stage) + QLatin1Char(' ') + QString::number(dpi);

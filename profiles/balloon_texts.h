@@ -11,6 +11,9 @@ QString detectMouse(const QString &language);
 // Some settings did not reach the mouse: `count` of them, even after a second try.
 QString commandsFailed(const QString &language, int count);
 
+// The program in front selected profile `name`.
+QString profileSwitched(const QString &language, const QString &name);
+
 // The DPI-change balloon of stage 0..7: the stage's text (see setDpiSwitchText) and the DPI.
 QString dpiSwitch(int stage, unsigned dpi);
 

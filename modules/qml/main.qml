@@ -14,7 +14,12 @@ Item {
         "Neon", "Finger \nTapping", "Report rate", "Mouse Speed", "Double-Click Speed", "Scroll Speed", "Slow",
         "Fast", "Number of Rows", "Scrol one Screen", "Top View", "Side View", "Profiles", "New", "Delete", "Edit",
         "Copy", "Load", "Save", "Reset", "Reset Factroy Setting", "OK", "Cancel", "Color", "Sensor Height", "", "",
-        ""]
+        "",
+        // 35..46: the program list of a profile.
+        "Programs", "Programs that select this profile", "Switch profiles with the program in front",
+        "Programs with windows now", "Add", "Browse...", "Remove", "Refresh",
+        "When a program without a profile is in front:", "Stay with the profile in use", "Close",
+        "No program selects this profile yet."]
     property int language: 1
     property bool isPowerOn: false
     // At the first start the DPI and report-rate pages take the mouse's own values, which it
@@ -107,6 +112,12 @@ Item {
             ui_View.openUpdateExe()
     }
 
+    // Whether a profile switch for the program in front has to wait: a macro is being
+    // recorded, or a dialog is about to change a button of the profile in use.
+    function isSwitchBlocked() {
+        return screen ? screen.isSwitchBlocked() : true
+    }
+
     // What the profile page does when profile n is chosen and the page is closed, even when
     // n is already current; the command line's --apply-profile runs this.
     function applyProfile(n) {
@@ -144,6 +155,9 @@ Item {
 
                 // A profile was chosen on the profile page and has not been sent to the mouse yet.
                 property bool isProfileChanged: false
+                // The texts of the program list, which is built when it is first opened.
+                readonly property var programListLang: mainIten.mainLang.slice(35, 47)
+                readonly property var programListDialog: programListLoader.item
 
                 // The first initUI after the window appeared: language, current profile, pages.
                 function powerOn() {
@@ -259,9 +273,28 @@ Item {
                 }
 
                 function applyProfile(n) {
+                    // A rename under way belongs to the row it started on.
+                    profileMain.profileEditorFocus()
                     profileMain.showProfile(n)
                     selectProfile(n, true)
                     sendChosenProfile()
+                }
+
+                function openProgramList(number, name, profiles) {
+                    programListLoader.active = true
+                    programListLoader.x = Math.round((width - programListLoader.width) / 2)
+                    programListLoader.y = Math.round((height - programListLoader.height) / 2)
+                    programListDialog.open(number, name, profiles)
+                }
+
+                function closeProgramList() {
+                    if (programListDialog)
+                        programListDialog.visible = false
+                }
+
+                function isSwitchBlocked() {
+                    return macroEditorMain.isInputting || macroEditorMain.isInsertting || singleKeyMain.visible
+                        || macroKeyMain.visible || gunControlMain.visible
                 }
 
                 function resetCurrentProfile() {
@@ -588,6 +621,7 @@ Item {
                                 return
                             mainIten.focusControl()
                             if (profileMain.visible) {
+                                screenItem.closeProgramList()
                                 profileMain.profileEditorFocus()
                                 profileMain.visible = false
                                 mainMask.visible = false
@@ -775,6 +809,21 @@ Item {
                         screenItem.selectProfile(tmpProfileNo, false)
                     }
                     onCloseUI: screenItem.sendChosenProfile()
+                }
+
+                // Over the profile page that opens it; built when first opened.
+                Loader {
+                    id: programListLoader
+                    objectName: "programListLoader"
+                    z: 4
+                    active: false
+                    sourceComponent: Component {
+                        ProgramList {
+                            objectName: "programList"
+                            lang: screenItem.programListLang
+                            onClosed: profileMain.forceActiveFocus()
+                        }
+                    }
                 }
 
                 // The factory-reset dialog.

@@ -106,6 +106,23 @@ Image {
         return false
     }
 
+    // The profiles in list order, [{ name, no }], for the program list's go-back choice.
+    function profileChoices() {
+        const list = []
+        for (let i = 0; i < profileDataModel0.count; ++i)
+            list.push({ name: profileDataModel0.get(i).profileName, no: profileDataModel0.get(i).profileNo })
+        return list
+    }
+
+    function openPrograms() {
+        profileEditorFocus()
+        const row = profileList.currentIndex
+        if (row < 0 || row >= profileDataModel0.count)
+            return
+        const element = profileDataModel0.get(row)
+        mainIten.screen.openProgramList(element.profileNo, element.profileName, profileChoices())
+    }
+
     function profileEditorFocus() {
         if (nameEditor.visible)
             listViewFocus()
@@ -213,6 +230,7 @@ Image {
 
     function close() {
         profileEditorFocus()
+        mainIten.screen.closeProgramList()
         visible = false
         mainMask.visible = false
         closeUI()
@@ -253,6 +271,18 @@ Image {
         font.family: mainIten.fontFamily
         font.pixelSize: mainIten.fontMiddleSize
         font.bold: true
+    }
+
+    // The programs that select the current row's profile.
+    FocusButton {
+        objectName: "profilePrograms"
+        x: 150
+        y: 6
+        width: 82
+        height: 21
+        textValue: mainIten.screen ? mainIten.screen.programListLang[0] : ""
+        enabled: profileList.currentIndex >= 0
+        onClicked: profilePage.openPrograms()
     }
 
     IconButton {

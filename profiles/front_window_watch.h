@@ -1,0 +1,61 @@
+#pragma once
+
+#include "profiles/front_program.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// A program that has a window now, for the page that adds programs to a profile.
+struct WindowProgram
+{
+    // The name a rule gives it (ProgramMatch::namesOf, the most telling one).
+    QString name;
+    // A small icon as a data: URL, or empty.
+    QString icon;
+};
+
+// Tells which program is in front, as the desktop knows it: on X11 the window manager's active
+// window and its process, on Windows the foreground window's process. GUI thread.
+class FrontWindowWatch : public QObject
+{
+public:
+    using Handler = std::function<void(const FrontProgram &)>;
+
+    // The watch this session allows; one whose unavailable() is not empty when there is none.
+    static std::unique_ptr<FrontWindowWatch> create();
+    ~FrontWindowWatch() override = default;
+
+    // Why the program in front cannot be known here, for the page; empty when it can.
+    virtual QString unavailable() const = 0;
+    // Called with the program in front each time another window comes to the front.
+    void setHandler(Handler handler) { m_handler = std::move(handler); }
+    virtual FrontProgram current() = 0;
+    virtual QList<WindowProgram> windowPrograms() = 0;
+
+protected:
+    void report(const FrontProgram &program)
+    {
+        if (m_handler)
+            m_handler(program);
+    }
+
+private:
+    Handler m_handler;
+};
+
+// Where nothing tells which window is in front.
+class NoFrontWindowWatch : public FrontWindowWatch
+{
+public:
+    explicit NoFrontWindowWatch(QString why) : m_why(std::move(why)) {}
+    QString unavailable() const override { return m_why; }
+    FrontProgram current() override { return {}; }
+    QList<WindowProgram> windowPrograms() override { return {}; }
+
+private:
+    QString m_why;
+};
