@@ -9,7 +9,7 @@
 #include "buttons/input_capture.h"
 #include "app/input_receivers.h"
 #include "device/device_environment.h"
-#include "profiles/front_window_watch.h"
+#include "profiles/front_window_choice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -101,7 +101,7 @@ int main(int argc, char *argv[])
     if (options.applyProfile >= 0)
         applier = std::make_unique<ProfileApplier>(window.get(), options.applyProfile);
     else
-        follower = std::make_unique<ProgramFollower>(window.get(), FrontWindowWatch::create());
+        follower = std::make_unique<ProgramFollower>(window.get(), createFrontWindowWatch());
     if (options.applyProfile < 0 && !options.tray)
         window->showNormal();
     window->checkDevice();

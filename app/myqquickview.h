@@ -100,7 +100,7 @@ public slots:
     void removeProfileProgram(int profile, QString program);
     // Why the program in front cannot be known in this session; empty when it can.
     QString getFrontProgramUnavailable();
-    // The programs that have windows now: name and icon (a data: URL, or empty) of each.
+    // The programs that have windows now, by name: name and icon (a data: URL, or empty) of each.
     QVariantList getWindowPrograms();
     // The file name of an executable chosen in a file dialog; empty when cancelled.
     QString browseProgram();

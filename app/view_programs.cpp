@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 
 QVariant myQQuickView::getFollowPrograms()
 {
@@ -70,7 +72,10 @@ QVariantList myQQuickView::getWindowPrograms()
     QVariantList list;
     if (!frontWatch)
         return list;
-    const QList<WindowProgram> programs = frontWatch->windowPrograms();
+    QList<WindowProgram> programs = frontWatch->windowPrograms();
+    std::sort(programs.begin(), programs.end(), [](const WindowProgram &a, const WindowProgram &b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
     for (const WindowProgram &p : programs)
         list.append(QVariantMap{{QStringLiteral("name"), p.name}, {QStringLiteral("icon"), p.icon}});
     return list;

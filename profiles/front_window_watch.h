@@ -19,14 +19,13 @@ struct WindowProgram
 };
 
 // Tells which program is in front, as the desktop knows it: on X11 the window manager's active
-// window and its process, on Windows the foreground window's process. GUI thread.
+// window and its process, on Windows the foreground window's process (createFrontWindowWatch
+// chooses). GUI thread.
 class FrontWindowWatch : public QObject
 {
 public:
     using Handler = std::function<void(const FrontProgram &)>;
 
-    // The watch this session allows; one whose unavailable() is not empty when there is none.
-    static std::unique_ptr<FrontWindowWatch> create();
     ~FrontWindowWatch() override = default;
 
     // Why the program in front cannot be known here, for the page; empty when it can.

@@ -4,7 +4,8 @@
 # with the command line of a Windows game, "C:\games\game.exe" (selects profile 2, as a game
 # under Wine does). Each activation that stays for a second applies its profile once; five
 # quick activations apply only the last one. The HID log tells which profile went out: each
-# apply sends the key matrix once, and the X sensitivity of each profile differs.
+# apply sends the key matrix once, then the profile block, whose X sensitivity (byte 35)
+# differs between the profiles.
 # Usage: tests/ui/program_follow_path.sh <build folder> <tiny_window program>
 set -euo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
@@ -71,17 +72,21 @@ with tempfile.NamedTemporaryFile("wb", suffix=".log") as t:
     t.flush()
     sent = hid_log.commands(t.name)
 profiles = {100: 0, 40: 1, 60: 2}
-applies, x = [], None
+applies = []
 for block, payload in sent:
     if block[0] == 0x07:
         applies.append(None)
-    elif block[0] == 0x0E and applies and applies[-1] is None:
-        applies[-1] = profiles.get(block[1], "x=%d" % block[1])
+    elif block[0] == 0x06 and len(payload) > 35 and applies and applies[-1] is None:
+        applies[-1] = profiles.get(payload[35], "x=%d" % payload[35])
 print(" ".join(str(a) for a in applies))
 PY
 }
 
 failed=0
+# KEEP_LOG=<folder> keeps the HID log and the program's output there, for a look afterwards.
+if [[ -n "${KEEP_LOG:-}" ]]; then
+    trap 'cp "$log" "$work/log.txt" "$KEEP_LOG/" 2>/dev/null; stop_all' EXIT
+fi
 # check WHAT EXPECTED: the profiles applied since $mark, once the link is quiet.
 check() {
     local what="$1" expected="$2" got last=-1 size quiet=0
@@ -141,8 +146,9 @@ sleep 0.5
 xdotool mousemove --window "$win" 559 30 click 1
 sleep 1
 import -window "$win" "$out/program-list.png"
-# Tab: the feature switch, this profile's list, the windows list; Down to the game; Enter adds it.
-xdotool key --delay 80 Tab Tab Down Return
+# Tab: from the feature switch to this profile's list, then the windows list (sorted by name:
+# game.exe first); Enter adds the game.
+xdotool key --delay 80 Tab Tab Down Up Return
 sleep 0.5
 import -window "$win" "$out/program-list-added.png"
 xdotool key Escape

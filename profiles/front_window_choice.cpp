@@ -1,4 +1,4 @@
-#include "profiles/front_window_watch.h"
+#include "profiles/front_window_choice.h"
 
 #include <QGuiApplication>
 
@@ -66,7 +66,7 @@ bool isWaylandSession()
 
 } // namespace
 
-std::unique_ptr<FrontWindowWatch> FrontWindowWatch::create()
+std::unique_ptr<FrontWindowWatch> createFrontWindowWatch()
 {
 #ifdef Q_OS_WIN
     return std::make_unique<WinFrontWindowWatch>();
