@@ -621,7 +621,6 @@ Item {
                                 return
                             mainIten.focusControl()
                             if (profileMain.visible) {
-                                screenItem.closeProgramList()
                                 profileMain.profileEditorFocus()
                                 profileMain.visible = false
                                 mainMask.visible = false

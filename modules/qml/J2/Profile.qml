@@ -123,10 +123,13 @@ Image {
         mainIten.screen.openProgramList(element.profileNo, element.profileName, profileChoices())
     }
 
+    // Also closes the program list: every action on the page may change the profile it shows.
     function profileEditorFocus() {
         if (nameEditor.visible)
             listViewFocus()
         contextMenu.visible = false
+        if (mainIten.screen)
+            mainIten.screen.closeProgramList()
     }
 
     function selectRow(row) {
@@ -230,7 +233,6 @@ Image {
 
     function close() {
         profileEditorFocus()
-        mainIten.screen.closeProgramList()
         visible = false
         mainMask.visible = false
         closeUI()
