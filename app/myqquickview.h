@@ -98,8 +98,10 @@ public slots:
     // `program` may be a path: its file name is what the rule keeps.
     void addProfileProgram(int profile, QString program);
     void removeProfileProgram(int profile, QString program);
-    // Why the program in front cannot be known in this session; empty when it can.
-    QString getFrontProgramUnavailable();
+    // Why the program in front cannot be known in this session: 0 when it can, else one of
+    // FrontWindowWatch::Unavailable (1 Wayland, 2 no active window, 3 no window system,
+    // 4 hook refused, 5 not in this run).
+    QVariant getFrontProgramUnavailable();
     // The programs that have windows now, by name: name and icon (a data: URL, or empty) of each.
     QVariantList getWindowPrograms();
     // The file name of an executable chosen in a file dialog; empty when cancelled.

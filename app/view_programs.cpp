@@ -60,11 +60,9 @@ void myQQuickView::removeProfileProgram(int profile, QString program)
     ProgramRules::update([&](ProgramRules::Rules rules) { return ProgramRules::withoutProgram(rules, profile, program); });
 }
 
-QString myQQuickView::getFrontProgramUnavailable()
+QVariant myQQuickView::getFrontProgramUnavailable()
 {
-    if (!frontWatch)
-        return QStringLiteral("Profiles cannot follow programs in this run.");
-    return frontWatch->unavailable();
+    return int(frontWatch ? frontWatch->unavailable() : FrontWindowWatch::NotInThisRun);
 }
 
 QVariantList myQQuickView::getWindowPrograms()

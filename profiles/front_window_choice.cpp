@@ -21,10 +21,7 @@ public:
     }
     ~WinFrontWindowWatch() override { ForegroundWin::unwatch(); }
 
-    QString unavailable() const override
-    {
-        return m_hooked ? QString() : QStringLiteral("Windows did not let the program hear which window is in front.");
-    }
+    Unavailable unavailable() const override { return m_hooked ? Available : HookRefused; }
     FrontProgram current() override { return programOf(ForegroundWin::foreground()); }
     QList<WindowProgram> windowPrograms() override
     {
@@ -74,13 +71,11 @@ std::unique_ptr<FrontWindowWatch> createFrontWindowWatch()
     // A Wayland compositor tells no program which window is in front; the X server of its
     // X11 programs knows only about those.
     if (isWaylandSession())
-        return std::make_unique<NoFrontWindowWatch>(
-            QStringLiteral("This Wayland session does not tell programs which window is in front."));
+        return std::make_unique<NoFrontWindowWatch>(FrontWindowWatch::WaylandSession);
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         if (std::unique_ptr<X11FrontWindowWatch> x11 = X11FrontWindowWatch::open())
             return x11;
     }
-    return std::make_unique<NoFrontWindowWatch>(
-        QStringLiteral("This session has no window system that tells which window is in front."));
+    return std::make_unique<NoFrontWindowWatch>(FrontWindowWatch::NoWindowSystem);
 #endif
 }

@@ -26,10 +26,19 @@ class FrontWindowWatch : public QObject
 public:
     using Handler = std::function<void(const FrontProgram &)>;
 
+    // Why the program in front cannot be known; the page has a text for each.
+    enum Unavailable {
+        Available = 0,
+        WaylandSession = 1,
+        NoActiveWindow = 2,     // the window manager does not publish its active window
+        NoWindowSystem = 3,
+        HookRefused = 4,        // Windows did not set the foreground-window hook
+        NotInThisRun = 5
+    };
+
     ~FrontWindowWatch() override = default;
 
-    // Why the program in front cannot be known here, for the page; empty when it can.
-    virtual QString unavailable() const = 0;
+    virtual Unavailable unavailable() const = 0;
     // Called with the program in front each time another window comes to the front.
     void setHandler(Handler handler) { m_handler = std::move(handler); }
     virtual FrontProgram current() = 0;
@@ -50,11 +59,11 @@ private:
 class NoFrontWindowWatch : public FrontWindowWatch
 {
 public:
-    explicit NoFrontWindowWatch(QString why) : m_why(std::move(why)) {}
-    QString unavailable() const override { return m_why; }
+    explicit NoFrontWindowWatch(Unavailable why) : m_why(why) {}
+    Unavailable unavailable() const override { return m_why; }
     FrontProgram current() override { return {}; }
     QList<WindowProgram> windowPrograms() override { return {}; }
 
 private:
-    QString m_why;
+    Unavailable m_why;
 };

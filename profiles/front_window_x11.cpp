@@ -145,15 +145,13 @@ X11FrontWindowWatch::~X11FrontWindowWatch()
     XCloseDisplay(dpy(m_display));
 }
 
-QString X11FrontWindowWatch::unavailable() const
+FrontWindowWatch::Unavailable X11FrontWindowWatch::unavailable() const
 {
     Display *display = dpy(m_display);
     const Atom active = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
     const QList<unsigned long> supported =
         longs(display, DefaultRootWindow(display), XInternAtom(display, "_NET_SUPPORTED", False), XA_ATOM, 4096);
-    if (supported.contains(active))
-        return {};
-    return QStringLiteral("The window manager does not tell which window is in front.");
+    return supported.contains(active) ? Available : NoActiveWindow;
 }
 
 void X11FrontWindowWatch::readEvents()

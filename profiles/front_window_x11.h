@@ -14,7 +14,7 @@ public:
     static std::unique_ptr<X11FrontWindowWatch> open();
     ~X11FrontWindowWatch() override;
 
-    QString unavailable() const override;
+    Unavailable unavailable() const override;
     FrontProgram current() override;
     QList<WindowProgram> windowPrograms() override;
 

@@ -15,11 +15,16 @@ Item {
         "Fast", "Number of Rows", "Scrol one Screen", "Top View", "Side View", "Profiles", "New", "Delete", "Edit",
         "Copy", "Load", "Save", "Reset", "Reset Factroy Setting", "OK", "Cancel", "Color", "Sensor Height", "", "",
         "",
-        // 35..46: the program list of a profile.
+        // 35..51: the program list of a profile, 47..51 why it cannot work.
         "Programs", "Programs that select this profile", "Switch profiles with the program in front",
         "Programs with windows now", "Add", "Browse...", "Remove", "Refresh",
         "When a program without a profile is in front:", "Stay with the profile in use", "Close",
-        "No program selects this profile yet."]
+        "No program selects this profile yet.",
+        "This Wayland session does not tell programs which window is in front.",
+        "The window manager does not tell which window is in front.",
+        "This session has no window system that tells which window is in front.",
+        "Windows did not let the program hear which window is in front.",
+        "Profiles do not follow programs in this run."]
     property int language: 1
     property bool isPowerOn: false
     // At the first start the DPI and report-rate pages take the mouse's own values, which it
@@ -156,7 +161,7 @@ Item {
                 // A profile was chosen on the profile page and has not been sent to the mouse yet.
                 property bool isProfileChanged: false
                 // The texts of the program list, which is built when it is first opened.
-                readonly property var programListLang: mainIten.mainLang.slice(35, 47)
+                readonly property var programListLang: mainIten.mainLang.slice(35, 52)
                 readonly property var programListDialog: programListLoader.item
 
                 // The first initUI after the window appeared: language, current profile, pages.

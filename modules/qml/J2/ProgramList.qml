@@ -18,7 +18,8 @@ PageDialog {
     property int goBack: -1
     // [{ name, no }] of the profiles, and the go-back choice's row in [Stay, ...profiles].
     property var goBackChoices: []
-    property string unavailable
+    // 0, or why the program in front cannot be known here (ui_View.getFrontProgramUnavailable).
+    property int unavailable: 0
     readonly property alias ownPrograms: ownModel
     readonly property alias windowPrograms: windowModel
 
@@ -32,13 +33,13 @@ PageDialog {
         profileNo = number
         profileName = name
         goBackChoices = profiles
-        unavailable = String(ui_View.getFrontProgramUnavailable())
-        followEnabled = !!ui_View.getFollowPrograms() && unavailable === ""
+        unavailable = Number(ui_View.getFrontProgramUnavailable()) || 0
+        followEnabled = !!ui_View.getFollowPrograms() && unavailable === 0
         goBack = Number(ui_View.getGoBackProfile())
         readOwn()
         refreshWindows()
         visible = true
-        if (unavailable === "")
+        if (unavailable === 0)
             followChoice.forceActiveFocus()
         else
             closeButton.forceActiveFocus()
@@ -92,7 +93,7 @@ PageDialog {
     }
 
     function setFollow(on) {
-        if (unavailable !== "")
+        if (unavailable !== 0)
             return
         ui_View.setFollowPrograms(on)
         followEnabled = !!ui_View.getFollowPrograms()
@@ -139,7 +140,7 @@ PageDialog {
         y: 2
         text: programList.text(2)
         isSelect: programList.followEnabled
-        enabled: programList.unavailable === ""
+        enabled: programList.unavailable === 0
         onClicked: programList.setFollow(!programList.followEnabled)
     }
 
@@ -147,8 +148,8 @@ PageDialog {
         objectName: "followUnavailable"
         y: 22
         width: parent.width
-        visible: programList.unavailable !== ""
-        text: programList.unavailable
+        visible: programList.unavailable !== 0
+        text: programList.text(11 + Math.min(programList.unavailable, 5))
         wrapMode: Text.WordWrap
         color: "#f1592a"
         font.family: mainIten.fontFamily
