@@ -27,6 +27,9 @@ public slots:
     void onClose();
     void onXChanged(int x);
     void onYChanged(int y);
+    // Hands a drag of the window to the window manager or compositor (the only way to move a
+    // window on Wayland); false when it cannot take it, and the page then moves the window itself.
+    bool startSystemMove();
     void setBusy(int busyTime);
     void setBusy();
 

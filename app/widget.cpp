@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
@@ -211,6 +212,27 @@ void Widget::restoreWindow()
     showNormal();
     raise();
     activateWindow();
+}
+
+void Widget::bringToFront(const QString &activationToken)
+{
+    // Qt's Wayland shell hands the compositor the token found here at the next activation.
+    if (!activationToken.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toLatin1());
+    restoreWindow();
+}
+
+void Widget::closeEvent(QCloseEvent *event)
+{
+    // The window manager's close (Alt+F4, a task bar's or dock's close or quit). With a tray
+    // the window goes there, as with its own close button; without one nothing would be left
+    // to bring it back from, so the program quits.
+    if (tray && QSystemTrayIcon::isSystemTrayAvailable()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    exitSYS();
 }
 
 void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
