@@ -3,6 +3,8 @@
 #include "app/profile_applier.h"
 #include "app/single_instance.h"
 #include "app/startup_probe.h"
+#include "app/myqquickview.h"
+#include "app/ui_controler.h"
 #ifndef Q_OS_WIN
 #include "app/wayland_seat_guard.h"
 #endif
@@ -19,7 +21,6 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QStandardPaths>
-#include <QSystemTrayIcon>
 #include <cstdio>
 #include <memory>
 
@@ -117,7 +118,7 @@ int main(int argc, char *argv[])
         instance.setShowRequestHandler([shown](const QString &token) { shown->bringToFront(token); });
         if (!options.tray)
             window->showNormal();
-        else if (!QSystemTrayIcon::isSystemTrayAvailable())
+        else if (!Ui_Controler::trayHolds(window.get()))
             window->showMinimized();
     }
     window->checkDevice();

@@ -23,6 +23,12 @@ QString Ui_Controler::windowTitleFor(const QString &configPath)
     return value(language == QLatin1String("Portuguese") ? QStringLiteral("common/name0") : QStringLiteral("common/name1"));
 }
 
+bool Ui_Controler::trayHolds(const QWidget *window)
+{
+    const auto *tray = window ? window->findChild<QSystemTrayIcon *>() : nullptr;
+    return tray && tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void Ui_Controler::setupUi(QWidget *window, QObject *link)
 {
     m_window = window;
@@ -62,7 +68,7 @@ void Ui_Controler::onClose()
         return;
     // Without a tray a hidden window could only come back through a second start: it is
     // minimised instead, and stays on the task bar or dock.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if (trayHolds(m_window))
         m_window->hide();
     else
         m_window->showMinimized();

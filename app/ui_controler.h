@@ -19,6 +19,10 @@ public:
     void setupUi(QWidget *window, QObject *link = nullptr);
     myQQuickView *view() const { return m_view; }
 
+    // True when `window`'s tray icon is shown in a tray that exists: closing the window may
+    // then hide it there.
+    static bool trayHolds(const QWidget *window);
+
     // The window title for the language of the application configuration.
     static QString windowTitleFor(const QString &configPath);
 
