@@ -18,7 +18,7 @@ bool parseCommandLine(const QStringList &arguments, CommandLineOptions *options,
         QStringLiteral("model"));
     const QCommandLineOption hidLog(QStringLiteral("hid-log"),
         QStringLiteral("Write every HID report exchanged with the mouse to <file>."), QStringLiteral("file"));
-    const QCommandLineOption tray(QStringLiteral("tray"), QStringLiteral("Start with the window hidden in the tray."));
+    const QCommandLineOption tray(QStringLiteral("tray"), QStringLiteral("Start with the window hidden in the tray (minimised where the desktop has no tray)."));
     const QCommandLineOption apply(QStringLiteral("apply-profile"),
         QStringLiteral("Send profile <n> (0..5) to the mouse without showing the window, then exit."),
         QStringLiteral("n"));

@@ -4,6 +4,11 @@
 #include "app/program_follower.h"
 #include "app/single_instance.h"
 #include "app/startup_probe.h"
+#include "app/myqquickview.h"
+#include "app/ui_controler.h"
+#ifndef Q_OS_WIN
+#include "app/wayland_seat_guard.h"
+#endif
 #include "app/widget.h"
 #include "app/working_directory.h"
 #include "buttons/input_capture.h"
@@ -58,9 +63,20 @@ int main(int argc, char *argv[])
         return 0;
     }
     setStartupOptions(options);
+#ifndef Q_OS_WIN
+    if (const int status = guardWaylandSeat(argv); status >= 0)
+        return status;
+#endif
 
     SingleInstance instance(QApplication::applicationFilePath());
     if (instance.isRunning()) {
+        // A plain start asks the running instance for its window; a scripted or tray start
+        // has nothing to show.
+        if (options.applyProfile < 0 && !options.tray
+            && instance.askToShow(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))) {
+            std::fprintf(stderr, "skald-config: already running; its window was brought to the front\n");
+            return 1;
+        }
         std::fprintf(stderr, "skald-config: another instance is running; nothing was done\n");
         return 1;
     }
@@ -95,15 +111,20 @@ int main(int argc, char *argv[])
     CopyDataFilter copyDataFilter(window.get());
     app.installNativeEventFilter(&copyDataFilter);
 
-    // --apply-profile works without the window; --tray starts in the tray.
+    // --apply-profile works without the window; --tray starts in the tray, or minimised
+    // where there is no tray to start in.
     std::unique_ptr<ProfileApplier> applier;
     std::unique_ptr<ProgramFollower> follower;
-    if (options.applyProfile >= 0)
+    if (options.applyProfile >= 0) {
         applier = std::make_unique<ProfileApplier>(window.get(), options.applyProfile);
-    else
+    } else {
         follower = std::make_unique<ProgramFollower>(window.get(), createFrontWindowWatch());
-    if (options.applyProfile < 0 && !options.tray)
-        window->showNormal();
+        instance.setShowRequestHandler([shown](const QString &token) { shown->bringToFront(token); });
+        if (!options.tray)
+            window->showNormal();
+        else if (!Ui_Controler::trayHolds(window.get()))
+            window->showMinimized();
+    }
     window->checkDevice();
 
     int result = applier && !applier->start() ? 2 : app.exec();

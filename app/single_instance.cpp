@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -29,6 +30,21 @@ QString logonSession()
     }
     return QString::number(getuid()) + QLatin1Char('-') + session;
 #endif
+}
+
+// A request is one short line; anything longer is no request of ours.
+constexpr int MaxRequestLength = 300;
+constexpr int MaxTokenLength = 256;
+
+bool isTokenText(const QByteArray &token)
+{
+    if (token.size() > MaxTokenLength)
+        return false;
+    for (char c : token) {
+        if (c < 0x21 || c > 0x7e)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -70,7 +86,77 @@ bool SingleInstance::isRunning()
     }
     // We hold the lock: a server name left behind by a crashed instance is ours to reuse.
     QLocalServer::removeServer(m_id);
+    // Only this user's later starts may ask for the window.
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
     if (!m_server.listen(m_id))
         qCDebug(lcApp) << "single instance: cannot listen on" << m_id << m_server.errorString();
     return false;
+}
+
+void SingleInstance::setShowRequestHandler(std::function<void(const QString &)> handler)
+{
+    m_showRequested = std::move(handler);
+}
+
+QByteArray SingleInstance::showRequest(const QString &activationToken)
+{
+    const QByteArray token = activationToken.toLatin1();
+    if (token.isEmpty() || !isTokenText(token))
+        return QByteArrayLiteral("show\n");
+    return QByteArrayLiteral("show ") + token + '\n';
+}
+
+bool SingleInstance::parseShowRequest(const QByteArray &line, QString *activationToken)
+{
+    if (!line.endsWith('\n'))
+        return false;
+    const QByteArray text = line.chopped(1);
+    QByteArray token;
+    if (text != "show") {
+        if (!text.startsWith("show "))
+            return false;
+        token = text.mid(5);
+        if (token.isEmpty() || !isTokenText(token))
+            return false;
+    }
+    if (activationToken)
+        *activationToken = QString::fromLatin1(token);
+    return true;
+}
+
+bool SingleInstance::askToShow(const QString &activationToken)
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_id);
+    if (!socket.waitForConnected(1000))
+        return false;
+    socket.write(showRequest(activationToken));
+    const bool sent = socket.waitForBytesWritten(1000);
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(1000);
+    return sent;
+}
+
+void SingleInstance::acceptConnections()
+{
+    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine()) {
+                // A peer that never ends its line is cut off before it fills the memory.
+                if (socket->bytesAvailable() > MaxRequestLength)
+                    socket->abort();
+                return;
+            }
+            const QByteArray line = socket->readLine(MaxRequestLength + 1);
+            socket->disconnectFromServer();
+            QString token;
+            if (parseShowRequest(line, &token) && m_showRequested)
+                m_showRequested(token);
+            else
+                qCDebug(lcApp) << "single instance: ignored a request of" << line.size() << "bytes";
+        });
+    }
 }

@@ -7,7 +7,9 @@
 
 #include <QQmlContext>
 #include <QSettings>
+#include <QSystemTrayIcon>
 #include <QWidget>
+#include <QWindow>
 
 Ui_Controler::Ui_Controler(QObject *parent) : QObject(parent) {}
 
@@ -19,6 +21,12 @@ QString Ui_Controler::windowTitleFor(const QString &configPath)
     };
     const QString language = value(QStringLiteral("common/language"));
     return value(language == QLatin1String("Portuguese") ? QStringLiteral("common/name0") : QStringLiteral("common/name1"));
+}
+
+bool Ui_Controler::trayHolds(const QWidget *window)
+{
+    const auto *tray = window ? window->findChild<QSystemTrayIcon *>() : nullptr;
+    return tray && tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void Ui_Controler::setupUi(QWidget *window, QObject *link)
@@ -56,8 +64,20 @@ void Ui_Controler::onMinimize()
 
 void Ui_Controler::onClose()
 {
-    if (m_window)
+    if (!m_window)
+        return;
+    // Without a tray a hidden window could only come back through a second start: it is
+    // minimised instead, and stays on the task bar or dock.
+    if (trayHolds(m_window))
         m_window->hide();
+    else
+        m_window->showMinimized();
+}
+
+bool Ui_Controler::startSystemMove()
+{
+    QWindow *handle = m_window ? m_window->windowHandle() : nullptr;
+    return handle && handle->startSystemMove();
 }
 
 void Ui_Controler::onXChanged(int x)

@@ -19,6 +19,10 @@ public:
     void setupUi(QWidget *window, QObject *link = nullptr);
     myQQuickView *view() const { return m_view; }
 
+    // True when `window`'s tray icon is shown in a tray that exists: closing the window may
+    // then hide it there.
+    static bool trayHolds(const QWidget *window);
+
     // The window title for the language of the application configuration.
     static QString windowTitleFor(const QString &configPath);
 
@@ -27,6 +31,9 @@ public slots:
     void onClose();
     void onXChanged(int x);
     void onYChanged(int y);
+    // Hands a drag of the window to the window manager or compositor (the only way to move a
+    // window on Wayland); false when it cannot take it, and the page then moves the window itself.
+    bool startSystemMove();
     void setBusy(int busyTime);
     void setBusy();
 

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
@@ -87,7 +88,10 @@ void Widget::createTrayIcon()
     tray->setToolTip(QStringLiteral("MORVANT SKALD MOUSE Q410"));
     tray->setIcon(QIcon(QStringLiteral("./modules/img/trayIcon.ico")));
     connect(tray, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
-    tray->setVisible(true);
+    // On X11 the icon waits for a tray that starts later; elsewhere (Wayland, offscreen) an
+    // icon without a tray has nothing to wait with.
+    if (QSystemTrayIcon::isSystemTrayAvailable() || QGuiApplication::platformName() == QLatin1String("xcb"))
+        tray->setVisible(true);
 }
 
 void Widget::notifyInit(int index)
@@ -211,6 +215,27 @@ void Widget::restoreWindow()
     showNormal();
     raise();
     activateWindow();
+}
+
+void Widget::bringToFront(const QString &activationToken)
+{
+    // Qt's Wayland shell hands the compositor the token found here at the next activation.
+    if (!activationToken.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toLatin1());
+    restoreWindow();
+}
+
+void Widget::closeEvent(QCloseEvent *event)
+{
+    // The window manager's close (Alt+F4, a task bar's or dock's close or quit). With a tray
+    // the window goes there, as with its own close button; without one nothing would be left
+    // to bring it back from, so the program quits.
+    if (Ui_Controler::trayHolds(this)) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    exitSYS();
 }
 
 void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)

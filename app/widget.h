@@ -45,6 +45,9 @@ public:
 
     // Shows the window in its normal state and brings it to the front.
     void restoreWindow();
+    // The same for a later start of the program, with the activation token its launcher gave
+    // it (a Wayland compositor raises only a window that presents one).
+    void bringToFront(const QString &activationToken);
 
     // The link's host: the view's settings, the pages and the tray hear of the mouse.
     QString secrecyCode(int device, const QString &fallback) const override;
@@ -63,6 +66,7 @@ public slots:
 
 protected:
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+    void closeEvent(QCloseEvent *event) override;
     void customEvent(QEvent *event) override;
 
 private:

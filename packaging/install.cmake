@@ -44,4 +44,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.morvant.example/skald)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the pages' QML module.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qml6-module-qtquick")
+# Without it a Wayland session runs the program through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

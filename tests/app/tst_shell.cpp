@@ -1,11 +1,14 @@
 #include "app/command_line.h"
 #include "app/copydata_text.h"
 #include "app/modifier_tracker.h"
+#include "app/single_instance.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
 #include "app/myqquickview.h"
 #include "tests/support/runtime_tree.h"
 
+#include <QDir>
+#include <QLocalSocket>
 #include <QQuickItem>
 #include <QSettings>
 #include <QtTest>
@@ -136,8 +139,13 @@ private slots:
         c->onXChanged(15);
         c->onYChanged(-7);
         QTRY_COMPARE(w.pos(), QPoint(115, 93));
+        // Close goes to the tray where there is one; without, the window is minimised.
         c->onClose();
-        QVERIFY(w.isHidden());
+        if (Ui_Controler::trayHolds(&w))
+            QVERIFY(w.isHidden());
+        else
+            QTRY_VERIFY(w.isMinimized() && w.isVisible());
+        w.hide();
 
         // The hot key brings the hidden window back, and does nothing while it is visible.
         w.onKeyEvent(0xE1, true);
@@ -146,7 +154,7 @@ private slots:
         QVERIFY(w.isVisible());
 
         // Tray double click without a connected mouse does nothing.
-        c->onClose();
+        w.hide();
         w.trayIconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isHidden());
 
@@ -154,6 +162,41 @@ private slots:
         w.onDeviceChange();
         w.onDeviceChange();
         QVERIFY(w.deviceCheckTimer().isActive());
+    }
+
+    void secondStartAsksForTheWindow()
+    {
+        const QString exe = QDir::temp().filePath(QStringLiteral("tst-shell-%1/skald-config").arg(QCoreApplication::applicationPid()));
+        SingleInstance first(exe);
+        QVERIFY(!first.isRunning());
+        QStringList tokens;
+        first.setShowRequestHandler([&](const QString &token) { tokens << token; });
+
+        SingleInstance second(exe);
+        QVERIFY(second.isRunning());
+        QVERIFY(second.askToShow(QStringLiteral("launcher-token_1")));
+        QVERIFY(second.askToShow(QString()));
+        // A token that could carry anything but a plain word is not passed on.
+        QVERIFY(second.askToShow(QStringLiteral("two words")));
+        QTRY_COMPARE(tokens, QStringList({QStringLiteral("launcher-token_1"), QString(), QString()}));
+
+        // Only whole request lines count.
+        QString token;
+        for (const QByteArray &line : {QByteArray("show"), QByteArray("show \n"), QByteArray("shows\n"),
+                                       QByteArray("show a b\n"), QByteArray("show a\tb\n"),
+                                       QByteArray("show ") + QByteArray(257, 'x') + '\n', QByteArray("\n")})
+            QVERIFY2(!SingleInstance::parseShowRequest(line, &token), line.constData());
+        QVERIFY(SingleInstance::parseShowRequest(QByteArray("show ") + QByteArray(256, 'x') + '\n', &token));
+        QCOMPARE(token.size(), 256);
+
+        // A peer that sends an endless line is cut off and changes nothing.
+        QLocalSocket flood;
+        flood.connectToServer(first.id());
+        QVERIFY(flood.waitForConnected(1000));
+        flood.write(QByteArray(4096, 's'));
+        QVERIFY(flood.waitForBytesWritten(1000));
+        QTRY_COMPARE(flood.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(tokens.size(), 3);
     }
 
     void initUiShowsThePagesOnce()

@@ -68,8 +68,15 @@ class FakeController : public QObject
 
 public:
     QStringList calls;
+    // Whether the window manager takes drags.
+    bool systemMove = false;
 
 public slots:
+    bool startSystemMove()
+    {
+        calls << QStringLiteral("startSystemMove");
+        return systemMove;
+    }
     void onMinimize() { calls << QStringLiteral("onMinimize"); }
     void onClose() { calls << QStringLiteral("onClose"); }
     void onXChanged(int x) { calls << QStringLiteral("onXChanged(%1)").arg(x); }

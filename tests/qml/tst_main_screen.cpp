@@ -384,10 +384,22 @@ private slots:
         PageHost host;
         QVERIFY(host.load());
         QVERIFY(host.powerOn());
-        QTest::mousePress(&host.bridge(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 600));
-        QTest::mouseMove(&host.bridge(), QPoint(630, 590));
-        QTest::mouseRelease(&host.bridge(), Qt::LeftButton, Qt::NoModifier, QPoint(630, 590));
-        QCOMPARE(host.controller().calls, QStringList({QStringLiteral("onXChanged(30)"), QStringLiteral("onYChanged(-10)")}));
+        auto drag = [&] {
+            host.controller().calls.clear();
+            QTest::mousePress(&host.bridge(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 600));
+            QTest::mouseMove(&host.bridge(), QPoint(630, 590));
+            QTest::mouseMove(&host.bridge(), QPoint(640, 590));
+            QTest::mouseRelease(&host.bridge(), Qt::LeftButton, Qt::NoModifier, QPoint(640, 590));
+            return host.controller().calls;
+        };
+        // The window manager is asked once per drag; where it cannot move the window, the page
+        // moves it by the pointer's offset.
+        QCOMPARE(drag(), QStringList({QStringLiteral("startSystemMove"), QStringLiteral("onXChanged(30)"),
+                                      QStringLiteral("onYChanged(-10)"), QStringLiteral("onXChanged(40)"),
+                                      QStringLiteral("onYChanged(-10)")}));
+        host.controller().systemMove = true;
+        QCOMPARE(drag(), QStringList({QStringLiteral("startSystemMove")}));
+        QCOMPARE(host.warnings(), QStringList());
     }
 
     void applySequence()
