@@ -21,6 +21,7 @@
 
 int main(int argc, char *argv[])
 {
+    StartupProbe::mark("main");
     // The pages need nothing the software scene graph lacks, and it maps the window faster and
     // smaller than OpenGL through a software rasteriser. QT_QUICK_BACKEND still overrides it.
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
@@ -82,6 +83,7 @@ int main(int argc, char *argv[])
         return 2;
 
     auto window = std::make_unique<Widget>();
+    StartupProbe::mark("window");
     Widget *shown = window.get();
     devices.attach(shown, [shown] { shown->onDeviceChange(); });
 
@@ -109,5 +111,6 @@ int main(int argc, char *argv[])
     capture.removeHooks();
     app.removeNativeEventFilter(&copyDataFilter);
     window.reset();
+    StartupProbe::mark("ended");
     return result;
 }

@@ -20,7 +20,9 @@ and of the program alone:
   frame     exec to the first frame painted by the view, ms
   hidden    RSS and its anonymous part 3 s after the window's close button hid it in the tray
   apply     wall time of `--simulate --apply-profile 1`, ms, against the 840 ms of delays
-            that the mouse protocol mandates for an apply
+            that the mouse protocol mandates for an apply, and its steps: exec to main(), the
+            window and its pages built, the pages ready (first initUI), the commands sent, the
+            window torn down, the process ended
 
 It prints the median of each over the rounds, the program's figures as ratios of the bare
 window's, and the resident memory of the last round by mapping. The program writes the exposed,
@@ -257,6 +259,22 @@ def apply_run(exe, env):
     return ms, proc.returncode, proc.stderr.decode(errors="replace").strip().splitlines()[-1:] or [""], phases
 
 
+# The moments an apply marks, in order, and what lies between each and the one before it.
+APPLY_STEPS = (("main", "exec to main"), ("window", "pages built"), ("apply", "pages ready"),
+               ("applied", "sending"), ("ended", "tear-down"))
+
+
+def apply_steps(ms, phases):
+    """(what, ms) for each step of an apply that the program marked, the process's exit last."""
+    steps, last = [], 0.0
+    for mark, label in APPLY_STEPS:
+        if mark in phases:
+            steps.append((label, phases[mark] - last))
+            last = phases[mark]
+    steps.append(("exit", ms - last))
+    return steps
+
+
 def print_breakdown(title, groups, count=14):
     total = sum(g[0] for g in groups.values())
     print(f"\n{title}: RSS {total / 1024:.1f} MiB by mapping (KiB; the biggest {count})")
@@ -271,6 +289,7 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--no-idle", action="store_true", help="skip the 10 s idle CPU measurement")
     parser.add_argument("--exe", help="measure this executable instead of <build>/skald-config")
+    parser.add_argument("--only", choices=("start", "apply"), help="measure only the start-up or only the apply")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     bare = os.path.join(build, "bench", "skald-bare-window")
@@ -292,9 +311,10 @@ def main():
         env.pop("QT_QUICK_BACKEND", None)
         probe = exe + ".startup"
         # One run of each to fill the QML caches and the page cache; not counted.
-        start_run([exe, "--simulate"], env, False, watch, probe)
-        start_run([bare], env, False, watch)
-        for i in range(args.runs):
+        if args.only != "apply":
+            start_run([exe, "--simulate"], env, False, watch, probe)
+            start_run([bare], env, False, watch)
+        for i in range(args.runs if args.only != "apply" else 0):
             r, groups = start_run([exe, "--simulate"], env, not args.no_idle, watch, probe, hide=True)
             b, bare_groups = start_run([bare], env, not args.no_idle, watch)
             runs.append(r)
@@ -302,13 +322,10 @@ def main():
             print(f"round {i + 1}: program " + ", ".join(f"{k} {v:.2f}" for k, v in r.items()), flush=True)
             print(f"         bare    " + ", ".join(f"{k} {v:.2f}" for k, v in b.items()), flush=True)
         applies = []
-        for i in range(args.runs):
+        for i in range(args.runs if args.only != "start" else 0):
             ms, code, last, phases = apply_run(exe, env)
             applies.append((ms, code, phases))
-            detail = ""
-            if "apply" in phases and "applied" in phases:
-                detail = (f" (pages ready after {phases['apply']:.0f} ms, commands "
-                          f"{phases['applied'] - phases['apply']:.0f} ms, exit {ms - phases['applied']:.0f} ms later)")
+            detail = " (" + ", ".join(f"{label} {d:.0f}" for label, d in apply_steps(ms, phases)) + ")"
             print(f"apply {i + 1}: {ms:.0f} ms, exit {code}" + (f" ({last[0]})" if code else detail), flush=True)
     finally:
         watch.close()
@@ -325,41 +342,42 @@ def main():
         ratio = f"{p / b:5.2f} x" if b == b and b > 0 else "       "
         print(f"{label:26} {p:9.{digits}f} {unit:3} {b:9.{digits}f} {unit:3} {ratio}" + (f"   (goal <= {goal} x)" if goal else ""))
 
-    print()
-    print(f"{'':26} {'program':>13} {'bare window':>13}   ratio")
-    row("exec to window mapped", "mapped", "ms", 1.2)
-    print(f"{'exec to window exposed':26} {median(runs, 'exposed'):9.1f} ms")
-    print(f"{'exec to first frame':26} {median(runs, 'frame'):9.1f} ms")
-    row("RSS 3 s after mapping", "rss", "MiB", 1.4)
-    row("  anonymous", "anon", "MiB", 2)
-    row("  file-backed", "file", "MiB")
-    row("  shared memory", "shmem", "MiB")
-    row("PSS 3 s after mapping", "pss", "MiB")
-    hidden = median(runs, "hidden_rss")
-    if hidden == hidden:
-        shown = median(runs, "rss")
-        print(f"{'RSS hidden in the tray':26} {hidden:9.1f} MiB ({hidden - shown:+.1f} MiB against shown)")
-        print(f"{'  anonymous':26} {median(runs, 'hidden_anon'):9.1f} MiB "
-              f"({median(runs, 'hidden_anon') - median(runs, 'anon'):+.1f} MiB against shown)")
-    else:
-        print(f"{'RSS hidden in the tray':26} not measured: the close button did not hide the window")
-    if not args.no_idle:
-        row("idle CPU over 10 s, %", "idle_cpu", "%", digits=3)
-    ok = [(ms, phases) for ms, code, phases in applies if code == 0]
-    if ok:
-        m = statistics.median(ms for ms, _ in ok)
-        print(f"{'--apply-profile':26} {m:9.0f} ms  ({m / PROTOCOL_MS:.3f} x {PROTOCOL_MS:.0f} ms of protocol delays;"
-              " goal <= 1.03 x)")
-        timed = [(ms, p) for ms, p in ok if "apply" in p and "applied" in p]
-        if timed:
-            ready = statistics.median(p["apply"] for _, p in timed)
-            sending = statistics.median(p["applied"] - p["apply"] for _, p in timed)
-            after = statistics.median(ms - p["applied"] for ms, p in timed)
-            print(f"  {ready:.0f} ms to the pages being ready, {sending:.0f} ms sending, exit {after:.0f} ms later")
-    else:
-        codes = sorted({code for _, code, _ in applies})
-        m = statistics.median(ms for ms, _, _ in applies)
-        print(f"--apply-profile        no successful apply (exit {codes}); median wall time {m:.0f} ms")
+    if runs:
+        print()
+        print(f"{'':26} {'program':>13} {'bare window':>13}   ratio")
+        row("exec to window mapped", "mapped", "ms", 1.2)
+        print(f"{'exec to window exposed':26} {median(runs, 'exposed'):9.1f} ms")
+        print(f"{'exec to first frame':26} {median(runs, 'frame'):9.1f} ms")
+        row("RSS 3 s after mapping", "rss", "MiB", 1.4)
+        row("  anonymous", "anon", "MiB", 2)
+        row("  file-backed", "file", "MiB")
+        row("  shared memory", "shmem", "MiB")
+        row("PSS 3 s after mapping", "pss", "MiB")
+        hidden = median(runs, "hidden_rss")
+        if hidden == hidden:
+            shown = median(runs, "rss")
+            print(f"{'RSS hidden in the tray':26} {hidden:9.1f} MiB ({hidden - shown:+.1f} MiB against shown)")
+            print(f"{'  anonymous':26} {median(runs, 'hidden_anon'):9.1f} MiB "
+                  f"({median(runs, 'hidden_anon') - median(runs, 'anon'):+.1f} MiB against shown)")
+        else:
+            print(f"{'RSS hidden in the tray':26} not measured: the close button did not hide the window")
+        if not args.no_idle:
+            row("idle CPU over 10 s, %", "idle_cpu", "%", digits=3)
+    if applies:
+        ok = [(ms, phases) for ms, code, phases in applies if code == 0]
+        if ok:
+            m = statistics.median(ms for ms, _ in ok)
+            print(f"{'--apply-profile':26} {m:9.0f} ms  ({m / PROTOCOL_MS:.3f} x {PROTOCOL_MS:.0f} ms of protocol delays;"
+                  " goal <= 1.03 x)")
+            steps = collections.defaultdict(list)
+            for ms, p in ok:
+                for label, d in apply_steps(ms, p):
+                    steps[label].append(d)
+            print("  " + ", ".join(f"{label} {statistics.median(d):.0f}" for label, d in steps.items()) + " ms")
+        else:
+            codes = sorted({code for _, code, _ in applies})
+            m = statistics.median(ms for ms, _, _ in applies)
+            print(f"--apply-profile        no successful apply (exit {codes}); median wall time {m:.0f} ms")
     if groups:
         print_breakdown("program", groups)
     if bare_groups:
