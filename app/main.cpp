@@ -110,7 +110,14 @@ int main(int argc, char *argv[])
 
     capture.removeHooks();
     app.removeNativeEventFilter(&copyDataFilter);
-    window.reset();
+    if (applier) {
+        // An apply has stored and sent everything before it ended the event loop, and its
+        // window was never shown: taking its pages apart object by object would only hold up
+        // the end of a run that scripts wait for.
+        window.release();
+    } else {
+        window.reset();
+    }
     StartupProbe::mark("ended");
     return result;
 }
