@@ -12,3 +12,6 @@ QT_QPA_PLATFORM=offscreen "$work/make_skin" "$top/modules/img" "$work" "$top/pac
 # Strip metadata so that redrawing unchanged artwork leaves the files byte-identical.
 find "$top/modules/img" "$top/packaging/icons" -name '*.png' -newer "$work/make_skin" -exec mogrify -strip {} +
 convert "$work"/tray/tray{16,24,32,48,64,256}.png "$top/modules/img/trayIcon.ico"
+# The button pictures come out at the size of their view: cut them and note their places anew.
+rm -f "$top/modules/qml/J2/mousePictures.js"
+"$top/tools/crop_pictures.sh"

@@ -40,6 +40,14 @@ at 620 380
 at 944 14
 shot help 0.4
 at 944 14
+# The mouse picture with a lit button, from above and from the side: pointing at the third
+# row of the button list lights the wheel button. The view tabs lie under the picture.
+xdotool mousemove --window "$win" 183 180
+shot mouse-top-lit 0.5
+at 540 556
+xdotool mousemove --window "$win" 183 180
+shot mouse-side-lit 0.5
+at 450 556
 # The DPI colour picker of the fourth stage.
 at 875 270
 shot colour-picker 0.4

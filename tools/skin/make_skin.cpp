@@ -498,9 +498,9 @@ void mouseSide()
     save(img, QStringLiteral("skin1/mouse/mouseSide.png"));
 }
 
-// A button picture has the size of its view, so that the pages lay every picture at the
-// view's origin. The plain picture shows the button's own surface, the highlighted one the
-// same shape lit in red.
+// A button picture is drawn at the size of its view; tools/crop_pictures then cuts it to what
+// it draws and notes its place. The plain picture shows the button's own surface, the
+// highlighted one the same shape lit in red.
 void buttonPicture(const QString &name, QSize size, const QPainterPath &shape, bool flat)
 {
     for (int lit = 0; lit < 2; ++lit) {

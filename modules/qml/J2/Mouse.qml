@@ -1,5 +1,6 @@
 // qmllint disable unqualified
 import QtQuick
+import "mousePictures.js" as MousePictures
 
 // The mouse picture: the front or the side view, each with its nine buttons, the selected one
 // highlighted; two tabs under it switch the view.
@@ -16,7 +17,8 @@ Item {
             id: view
             required property int index
             readonly property string name: index === 1 ? "mouseSide" : "mouseTop"
-            // Each button picture has the size of the whole view, so they all lie at its origin.
+            // Each button picture is cut to what it draws (its plain and lit pictures alike) and lies
+            // at its own place in the view.
             x: 497 - width / 2
             y: index === 1 ? 170 : 92
             width: index === 1 ? 430 : 300
@@ -32,10 +34,13 @@ Item {
                 Image {
                     required property int index
                     readonly property bool selected: mouse.selectKey === index
-                    objectName: view.name + "Key" + index
+                    readonly property string button: view.name + "Key" + index
+                    objectName: button
+                    x: MousePictures.places[button][0]
+                    y: MousePictures.places[button][1]
                     visible: index < 6 || mouse.keyCount > index
                     asynchronous: true
-                    source: mainIten.skinImage("mouse", view.name + "Key" + index + (selected ? "_h" : "") + ".png")
+                    source: mainIten.skinImage("mouse", button + (selected ? "_h" : "") + ".png")
                 }
             }
         }
