@@ -48,4 +48,11 @@ QVariant read(const QSettings &file, const QString &key, const Rule &rule, const
     return value;
 }
 
+QVariant profileValue(const QSettings &file, const QString &key)
+{
+    const QVariant stored = file.value(key);
+    const Rule *rule = profileRule(key);
+    return rule && stored.isValid() ? fitOrDefault(*rule, stored, QVariant()) : stored;
+}
+
 } // namespace StoredValues

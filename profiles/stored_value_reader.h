@@ -17,4 +17,8 @@ struct Rule;
 QVariant read(const QSettings &file, const QString &key, const Rule &rule, const QVariant &absent = QVariant(),
               const QVariant &factory = QVariant(), bool *replaced = nullptr);
 
+// A profile file's value as the program uses it: a list cut to the entries the mouse needs, an
+// unfit value mended (profileRule). An absent key reads as nothing, for the page's own default.
+QVariant profileValue(const QSettings &file, const QString &key);
+
 } // namespace StoredValues
