@@ -165,6 +165,54 @@ private slots:
         LinkState::deviceConnected = false;
     }
 
+    // A profile whose data block is missing, empty, garbage or cut off takes what it lacks from
+    // the factory profile: the one block that goes out has its DPI stages, the stages enabled
+    // and the light on, never zeros.
+    void profileWithoutUsableBlock_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QFile pD(QStringLiteral(SKALD_SOURCE_DIR "/modules/setting/pD.bin"));
+        QVERIFY(pD.open(QIODevice::ReadOnly));
+        const QByteArray factory = pD.readAll();
+        const qsizetype data = factory.indexOf("data=");
+        const qsizetype end = factory.indexOf('\n', data);
+        QTest::newRow("empty") << factory.left(data) + "data=" + factory.mid(end);
+        QTest::newRow("missing") << factory.left(data) + factory.mid(end + 1);
+        QTest::newRow("garbage") << factory.left(data) + "data=\x01zz, @Variant(\\0), \"" + factory.mid(end);
+        QTest::newRow("truncated") << factory.left(data + 60);
+    }
+
+    void profileWithoutUsableBlock()
+    {
+        QFETCH(QByteArray, content);
+        RuntimeTree tree;
+        {
+            QFile p2(ProfileKeys::profileFileName(1));
+            QVERIFY(p2.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            p2.write(content);
+        }
+        VirtualMouseFixture f;
+        Widget *w = f.widget();
+        QTRY_VERIFY(w->view()->rootObject()->property("isPowerOn").toBool());
+        QVERIFY(w->hid().waitForIdle());
+        f.mouse().clearLog();
+        int code = -1;
+        ProfileApplier applier(w, 1);
+        applier.setFinishedHandler([&](int c) { code = c; });
+        QVERIFY(applier.start());
+        QTRY_COMPARE(code, 0);
+        int sentBlocks = 0;
+        for (const QByteArray &block : f.blocks())
+            sentBlocks += uchar(block.at(0)) == 0x06 ? 1 : 0;
+        QCOMPARE(sentBlocks, 1);
+        const QByteArray block = f.mouse().profileBlock(0);
+        QCOMPARE(uchar(block.at(71)), uchar(0xFF));   // every stage enabled
+        QCOMPARE(uchar(block.at(73)), uchar(1));      // a static light
+        for (int stage = 1; stage <= 8; ++stage)
+            QVERIFY2(f.mouse().stageDpi(stage) >= 200, qPrintable(QString::number(stage)));
+        LinkState::deviceConnected = false;
+    }
+
     // A profile file that is there but cannot be read would go out as page defaults: nothing
     // is sent, and the apply fails with a message.
     void unreadableProfileSendsNothing()
