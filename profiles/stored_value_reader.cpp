@@ -1,5 +1,6 @@
 #include "profiles/stored_value_reader.h"
 
+#include "profiles/settings_list.h"
 #include "profiles/stored_value_rules.h"
 #include "profiles/log_category.h"
 
@@ -52,7 +53,10 @@ QVariant profileValue(const QSettings &file, const QString &key)
 {
     const QVariant stored = file.value(key);
     const Rule *rule = profileRule(key);
-    return rule && stored.isValid() ? fitOrDefault(*rule, stored, QVariant()) : stored;
+    if (!rule || rule->length <= 0 || !stored.isValid())
+        return stored;
+    const QVariantList list = settingsList(stored);
+    return list.size() > rule->length ? QVariant(list.mid(0, rule->length)) : stored;
 }
 
 } // namespace StoredValues

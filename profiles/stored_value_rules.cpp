@@ -221,10 +221,11 @@ const Rule *profileRule(const QString &key)
             r.max = 1;
             return r;
         }());
-        // The page's light record: effect 1..4, its level 0..4, a zero, and the colour.
+        // The page's light record: effect 1..4 (0, from older files, shows as the fourth), its
+        // level 0..4, a byte sent as it is, and the colour.
         const Rule level = continuous(number(0, 255, 255));
         t.insert(QStringLiteral("color_J2/ledEffect"),
-                 record({number(1, 4, 1), continuous(number(0, 4, 4)), number(0, 0, 0), level, level, level},
+                 record({number(0, 4, 1), continuous(number(0, 4, 4)), number(0, 255, 0), level, level, level},
                         numbers({1, 4, 0, 255, 0, 0})));
         t.insert(QStringLiteral("sensor/cursorSpeed_J2"), continuous(number(0, 11, 5)));
         t.insert(QStringLiteral("sensor/doubleClickSpeed_J2"), continuous(number(0, 11, 5)));
