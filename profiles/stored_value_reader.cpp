@@ -2,6 +2,7 @@
 
 #include "profiles/settings_list.h"
 #include "profiles/stored_value_rules.h"
+#include "profiles/value_mend.h"
 #include "profiles/log_category.h"
 
 #include <QFileInfo>

@@ -4,7 +4,6 @@
 #include "device/profile_block_layout.h"
 #include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"
-#include "profiles/value_mend.h"
 
 #include <QHash>
 #include <QStringList>
@@ -382,14 +381,6 @@ std::optional<QVariant> fit(const Rule &rule, const QVariant &stored)
     }
     }
     return std::nullopt;
-}
-
-QVariant fitOrDefault(const Rule &rule, const QVariant &stored, const QVariant &factory, bool *replaced)
-{
-    const std::optional<QVariant> value = fit(rule, stored);
-    if (replaced)
-        *replaced = !value;
-    return value ? *value : ValueMend::mend(rule, stored, factory).used;
 }
 
 QString describe(const QVariant &stored)

@@ -68,10 +68,6 @@ std::optional<QVariant> fit(const Rule &rule, const QVariant &stored);
 // A stored number: an integer, or text or a whole double that reads as one.
 std::optional<qint64> numberOf(const QVariant &v);
 
-// The value `stored` as the program uses it: when it does not fit, mended from `factory` and
-// the rule's fallback (value_mend.h). `replaced` tells whether it was mended.
-QVariant fitOrDefault(const Rule &rule, const QVariant &stored, const QVariant &factory, bool *replaced = nullptr);
-
 // A short form of a stored value for messages; long lists and texts are cut.
 QString describe(const QVariant &stored);
 

@@ -99,3 +99,15 @@ Mended mend(const Rule &rule, const QVariant &stored, const QVariant &factory)
 }
 
 } // namespace ValueMend
+
+namespace StoredValues {
+
+QVariant fitOrDefault(const Rule &rule, const QVariant &stored, const QVariant &factory, bool *replaced)
+{
+    const std::optional<QVariant> value = fit(rule, stored);
+    if (replaced)
+        *replaced = !value;
+    return value ? *value : ValueMend::mend(rule, stored, factory).used;
+}
+
+} // namespace StoredValues

@@ -28,3 +28,11 @@ struct Mended
 Mended mend(const StoredValues::Rule &rule, const QVariant &stored, const QVariant &factory);
 
 } // namespace ValueMend
+
+namespace StoredValues {
+
+// The value `stored` as the program uses it: when it does not fit, mended from `factory` and
+// the rule's fallback. `replaced` tells whether it was mended.
+QVariant fitOrDefault(const Rule &rule, const QVariant &stored, const QVariant &factory, bool *replaced = nullptr);
+
+} // namespace StoredValues
