@@ -16,9 +16,8 @@
 
 myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
 {
+    SettingsMending::mend(QLatin1String(ProfileKeys::ConfigFile), StoredValues::configRule);
     apConfig = SettingsFile::open(QLatin1String(ProfileKeys::ConfigFile), this);
-    if (!SettingsMending::mend(apConfig, StoredValues::configRule).isEmpty())
-        SettingsFile::syncAndCheck(apConfig);
     for (int i = 0; i < ProfileKeys::ProfileCount; ++i)
         profileSettings.append(openProfileFile(i));
     for (int i = 0; i < ProfileKeys::CachedBlockCount; ++i)

@@ -6,6 +6,7 @@
 #include "device/hid_thread.h"
 #include "profiles/settings_store.h"
 #include "profiles/stored_value_rules.h"
+#include "profiles/value_mend.h"
 
 #include <QSettings>
 

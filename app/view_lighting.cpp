@@ -5,6 +5,7 @@
 #include "performance/lighting_block.h"
 #include "performance/unsigned_list.h"
 #include "profiles/settings_list.h"
+#include "profiles/stored_value_reader.h"
 #include "profiles/settings_store.h"
 
 #include <QSettings>
@@ -36,7 +37,7 @@ QVariantList myQQuickView::ui_8DH_GetRGBLedEffect()
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    return unsignedEntries(settingsList(settings->value(QStringLiteral("color_J2/ledEffect"))));
+    return unsignedEntries(settingsList(StoredValues::profileValue(*settings, QStringLiteral("color_J2/ledEffect"))));
 }
 
 void myQQuickView::mouseSetDPIColor(uchar type, QVariantList src24)
@@ -56,5 +57,5 @@ QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type)
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    return unsignedEntries(settingsList(settings->value(stageColourKey(type))));
+    return unsignedEntries(settingsList(StoredValues::profileValue(*settings, stageColourKey(type))));
 }

@@ -13,12 +13,14 @@
 #include "profiles/settings_mending.h"
 #include "profiles/settings_store.h"
 #include "profiles/stored_value_rules.h"
+#include "profiles/value_mend.h"
 #include "profiles/log_category.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -100,7 +102,12 @@ void myQQuickView::mouseReadProfile(uchar *dest, int profileID)
 {
     if (!dest || refuseFileIndex("mouseReadProfile", profileID))
         return;
-    ProfileBlock::fillFromList(dest, settingsList(profileSettings[profileID]->value(QLatin1String(ProfileData))));
+    // What the file lacks of the block (all of it, or its end) is the factory profile's.
+    const QString key = QLatin1String(ProfileData);
+    const std::unique_ptr<QSettings> factory = SettingsFile::openScoped(QLatin1String(DefaultsFile));
+    const ValueMend::Mended block =
+        ValueMend::mend(*StoredValues::profileRule(key), profileSettings[profileID]->value(key), factory->value(key));
+    ProfileBlock::fillFromList(dest, block.used.toList());
 }
 
 QVariant myQQuickView::getData(QVariant key)
@@ -126,17 +133,17 @@ bool myQQuickView::syncSettings()
 QSettings *myQQuickView::openProfileFile(int index)
 {
     const QString name = profileFileName(index);
-    QSettings *file = SettingsFile::open(name, this);
-    const std::unique_ptr<QSettings> factory = SettingsFile::openScoped(QLatin1String(DefaultsFile));
-    if (!SettingsMending::mend(file, StoredValues::profileRule, factory.get()).isEmpty()) {
-        SettingsFile::syncAndCheck(file);
-        // A file that did not parse keeps saying so; the mended one is read afresh.
-        if (file->status() == QSettings::FormatError) {
-            delete file;
-            file = SettingsFile::open(name, this);
-        }
+    const QString factory = QLatin1String(DefaultsFile);
+    // A file that is no profile at all reads as the factory profile, as a damaged value does.
+    if (SettingsMending::holdsNothingKnown(name, StoredValues::profileRule)) {
+        std::fprintf(stderr, "skald-config: %s holds no profile settings; it is replaced by the factory profile\n",
+                     qPrintable(name));
+        QString error;
+        if (!ProfileFileCopy::replace(name, factory, &error))
+            qCDebug(lcProfiles).noquote() << name << "not replaced:" << error;
     }
-    return file;
+    SettingsMending::mend(name, StoredValues::profileRule, factory);
+    return SettingsFile::open(name, this);
 }
 
 bool myQQuickView::replaceProfileFile(int profile, const QString &source, QString *error)

@@ -9,6 +9,7 @@
 #include "performance/unsigned_list.h"
 #include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"
+#include "profiles/stored_value_reader.h"
 #include "profiles/settings_store.h"
 #include "performance/log_category.h"
 
@@ -60,7 +61,7 @@ QVariantList myQQuickView::ui_91H_GetDPISet()
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    const QVariantList values = unsignedEntries(settingsList(settings->value(ProfileKeys::dpiListKey(curDid))));
+    const QVariantList values = unsignedEntries(settingsList(StoredValues::profileValue(*settings, ProfileKeys::dpiListKey(curDid))));
     fillCurrentDpiTable(values);
     return values;
 }
@@ -82,7 +83,7 @@ QVariantList myQQuickView::ui_91H_GetDPISelect()
     QSettings *settings = currentSettings();
     if (!settings)
         return {};
-    return unsignedEntries(settingsList(settings->value(QStringLiteral("sensor/dpi_Select"))));
+    return unsignedEntries(settingsList(StoredValues::profileValue(*settings, QStringLiteral("sensor/dpi_Select"))));
 }
 
 QVariantList myQQuickView::mouseReadDPISet()
@@ -94,7 +95,7 @@ QVariantList myQQuickView::mouseReadDPISet()
     const SensorVariant variant = modelForDeviceKind(curDid).sensor;
     QVariantList stored;
     if (QSettings *settings = currentSettings())
-        stored = settingsList(settings->value(ProfileKeys::dpiListKey(curDid)));
+        stored = settingsList(StoredValues::profileValue(*settings, ProfileKeys::dpiListKey(curDid)));
 
     QVariantList values;
     for (int i = 0; i < ProfileBlock::DpiStages; ++i) {

@@ -112,7 +112,7 @@ Content read(const QString &path)
         unreadable += replaced ? 1 : 0;
     }
 
-    if (file->status() != QSettings::NoError)
+    if (file->status() != QSettings::NoError || !SettingsFile::isWellFormed(path))
         content.damage = QStringLiteral("its file cannot be read as a macro file");
     else if (!total.isValid() || totalReplaced || !repeat.isValid() || repeatReplaced)
         content.damage = QStringLiteral("its file does not hold a macro (no event count or loop count)");

@@ -3,6 +3,7 @@
 #include "profiles/balloon_texts.h"
 #include "profiles/settings_file.h"
 #include "profiles/stored_value_rules.h"
+#include "profiles/value_mend.h"
 #include "profiles/log_category.h"
 
 #include <QRegularExpression>

@@ -17,10 +17,19 @@ constexpr qint64 MaxIniSize = qint64(1) << 20;
 
 bool isOversized(const QString &path);
 
-// A settings object on `path`: INI format, or, for an over-sized file, one that reads nothing
-// and writes nothing.
+// A settings object on `path`: the INI text of ini_text.h, or, for an over-sized file, one that
+// reads nothing and writes nothing. A write replaces the file only when all of it reached the
+// disk; otherwise the file stays as it was and the status is AccessError.
 QSettings *open(const QString &path, QObject *parent = nullptr);
 std::unique_ptr<QSettings> openScoped(const QString &path);
+
+// Whether every line of the file at `path` reads as a section, a key or a comment (an absent
+// file does). A file with other lines is still read for the keys it has.
+bool isWellFormed(const QString &path);
+
+// Replaces the file at `path` by `text` when all of it could be written and flushed; on any
+// failure the file stays as it was, and the failure is reported as by syncAndCheck.
+bool writeText(const QString &path, const QByteArray &text);
 
 // Writes what `settings` holds back to its file and tells whether the file now holds it. A
 // failure (a full disk, a folder that cannot be written, an over-sized file) is written to the

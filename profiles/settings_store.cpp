@@ -1,6 +1,7 @@
 #include "profiles/settings_store.h"
 
 #include "profiles/settings_list.h"
+#include "profiles/stored_value_rules.h"
 
 #include <QSettings>
 #include <QStringList>
@@ -31,12 +32,22 @@ void storeSetting(QSettings *settings, const QString &key, const QVariant &value
 {
     if (!settings)
         return;
+    QVariant toStore = value;
     if (settings->contains(key)) {
-        const std::optional<QStringList> stored = storedText(settings->value(key));
-        if (stored && stored == storedText(value))
+        const QVariant current = settings->value(key);
+        const std::optional<QStringList> stored = storedText(current);
+        const std::optional<QStringList> wanted = storedText(value);
+        if (stored && stored == wanted)
             return;
+        // A list longer than the mouse needs keeps its unused entries, also when the used ones change.
+        const StoredValues::Rule *rule = StoredValues::profileRule(key);
+        if (rule && rule->length > 0 && stored && wanted && stored->size() > rule->length && wanted->size() == rule->length) {
+            if (stored->mid(0, rule->length) == *wanted)
+                return;
+            toStore = QVariant(settingsList(value) + settingsList(current).mid(rule->length));
+        }
     }
-    settings->setValue(key, value);
+    settings->setValue(key, toStore);
 }
 
 void removeSetting(QSettings *settings, const QString &key)

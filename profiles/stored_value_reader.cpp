@@ -1,6 +1,8 @@
 #include "profiles/stored_value_reader.h"
 
+#include "profiles/settings_list.h"
 #include "profiles/stored_value_rules.h"
+#include "profiles/value_mend.h"
 #include "profiles/log_category.h"
 
 #include <QFileInfo>
@@ -46,6 +48,16 @@ QVariant read(const QSettings &file, const QString &key, const Rule &rule, const
     if (replaced)
         *replaced = unfit;
     return value;
+}
+
+QVariant profileValue(const QSettings &file, const QString &key)
+{
+    const QVariant stored = file.value(key);
+    const Rule *rule = profileRule(key);
+    if (!rule || rule->length <= 0 || !stored.isValid())
+        return stored;
+    const QVariantList list = settingsList(stored);
+    return list.size() > rule->length ? QVariant(list.mid(0, rule->length)) : stored;
 }
 
 } // namespace StoredValues

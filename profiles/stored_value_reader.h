@@ -17,4 +17,9 @@ struct Rule;
 QVariant read(const QSettings &file, const QString &key, const Rule &rule, const QVariant &absent = QVariant(),
               const QVariant &factory = QVariant(), bool *replaced = nullptr);
 
+// A profile file's value as the pages read it: a list stored longer than the mouse needs cut
+// to the entries it needs (profileRule); anything else as stored, for the page to read with
+// its own defaults. The file itself was mended when it was opened.
+QVariant profileValue(const QSettings &file, const QString &key);
+
 } // namespace StoredValues

@@ -76,6 +76,13 @@ Rule dpiList(qint64 max)
     Rule r = byteList(8, numbers({400, 800, 1600, 2400, 3200, 6400, 8000, 12000}));
     r.min = 200;
     r.max = max;
+    r.clamp = true;
+    return r;
+}
+
+Rule continuous(Rule r)
+{
+    r.clamp = true;
     return r;
 }
 
@@ -104,6 +111,36 @@ int indexAfter(const QString &key, QLatin1String prefix, int last)
     const int n = digits.toInt();
     return n <= last ? n : -1;
 }
+
+std::optional<QString> textOf(const QVariant &v)
+{
+    switch (v.typeId()) {
+    case QMetaType::QString:
+        return v.toString();
+    case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
+        return v.toString();
+    default:
+        return std::nullopt;
+    }
+}
+
+bool inRange(const Rule &rule, qint64 n)
+{
+    return (n >= rule.min && n <= rule.max) || rule.also.contains(n);
+}
+
+bool lengthFits(const Rule &rule, qsizetype size)
+{
+    return rule.length > 0 ? size >= rule.length : size >= rule.minLength && size <= rule.maxLength;
+}
+
+QVariant asVariant(qint64 n)
+{
+    return n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max() ? QVariant(int(n))
+                                                                                        : QVariant(n);
+}
+
+} // namespace
 
 std::optional<qint64> numberOf(const QVariant &v)
 {
@@ -137,36 +174,6 @@ std::optional<qint64> numberOf(const QVariant &v)
         return std::nullopt;
     return n;
 }
-
-std::optional<QString> textOf(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::QString:
-        return v.toString();
-    case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
-        return v.toString();
-    default:
-        return std::nullopt;
-    }
-}
-
-bool inRange(const Rule &rule, qint64 n)
-{
-    return (n >= rule.min && n <= rule.max) || rule.also.contains(n);
-}
-
-bool lengthFits(const Rule &rule, qsizetype size)
-{
-    return rule.length > 0 ? size == rule.length : size >= rule.minLength && size <= rule.maxLength;
-}
-
-QVariant asVariant(qint64 n)
-{
-    return n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max() ? QVariant(int(n))
-                                                                                        : QVariant(n);
-}
-
-} // namespace
 
 Rule number(qint64 min, qint64 max, int fallback, QList<qint64> also)
 {
@@ -202,11 +209,8 @@ const Rule *profileRule(const QString &key)
 {
     static const QHash<QString, Rule> fixed = [] {
         QHash<QString, Rule> t;
-        // Entries beyond the block are ignored where the block is read.
-        Rule block = byteList(0, factoryBlock());
-        block.minLength = ProfileBlock::Size;
-        block.maxLength = 1024;
-        t.insert(QStringLiteral("profile/data"), block);
+        // Entries beyond the block are not used.
+        t.insert(QStringLiteral("profile/data"), byteList(ProfileBlock::Size, factoryBlock()));
         t.insert(QStringLiteral("sensor/reportRate_J2"), number(1, 0, 1, {1, 2, 4, 8}));
         t.insert(QStringLiteral("sensor/jmgd"), number(2, 3, 2));
         for (int kind = 0; kind < mouseModels().size(); ++kind)
@@ -216,10 +220,15 @@ const Rule *profileRule(const QString &key)
             r.max = 1;
             return r;
         }());
-        t.insert(QStringLiteral("color_J2/ledEffect"), byteList(6, numbers({1, 4, 0, 255, 0, 0})));
-        t.insert(QStringLiteral("sensor/cursorSpeed_J2"), number(0, 11, 5));
-        t.insert(QStringLiteral("sensor/doubleClickSpeed_J2"), number(0, 11, 5));
-        t.insert(QStringLiteral("sensor/verticalScrollLines_J2"), number(1, 100, 3, {1000}));
+        // The page's light record: effect 1..4 (0, from older files, shows as the fourth), its
+        // level 0..4, a byte sent as it is, and the colour.
+        const Rule level = continuous(number(0, 255, 255));
+        t.insert(QStringLiteral("color_J2/ledEffect"),
+                 record({number(0, 4, 1), continuous(number(0, 4, 4)), number(0, 255, 0), level, level, level},
+                        numbers({1, 4, 0, 255, 0, 0})));
+        t.insert(QStringLiteral("sensor/cursorSpeed_J2"), continuous(number(0, 11, 5)));
+        t.insert(QStringLiteral("sensor/doubleClickSpeed_J2"), continuous(number(0, 11, 5)));
+        t.insert(QStringLiteral("sensor/verticalScrollLines_J2"), continuous(number(1, 100, 3, {1000})));
         return t;
     }();
     const auto it = fixed.constFind(key);
@@ -231,6 +240,7 @@ const Rule *profileRule(const QString &key)
         for (const auto &entry : kButtonDefaults) {
             Rule r = byteList(4, numbers({entry[0], entry[1], entry[2], entry[3]}));
             r.acceptsList = macroSlotExists;
+            r.whole = true;
             list.append(r);
         }
         return list;
@@ -238,12 +248,12 @@ const Rule *profileRule(const QString &key)
     if (const int n = indexAfter(key, QLatin1String("keydefine_J2/"), 15); n >= 0)
         return &keyRules[n];
 
-    static const Rule sensitivity = number(0, 9, 4);
+    static const Rule sensitivity = continuous(number(0, 9, 4));
     if (indexAfter(key, QLatin1String("XYSensitive/"), 1) >= 0)
         return &sensitivity;
 
-    static const Rule colours = byteList(24, numbers({255, 0, 0, 0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255, 255, 255,
-                                                      0, 255, 255, 0, 255, 255, 0, 255}));
+    static const Rule colours = continuous(byteList(24, numbers({255, 0, 0, 0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255,
+                                                                 255, 255, 0, 255, 255, 0, 255, 255, 0, 255})));
     static const Rule fourColours = byteList(4, numbers({0, 0, 0, 0}));
     if (const int n = indexAfter(key, QLatin1String("color_J2/type"), 999); n >= 0)
         return n == 2 ? &fourColours : &colours;
@@ -307,10 +317,10 @@ std::optional<QVariant> fit(const Rule &rule, const QVariant &stored)
         if (!stored.isValid())
             return std::nullopt;
         const QVariantList list = settingsList(stored);
-        if (list.size() != rule.elements.size())
+        if (list.size() < rule.elements.size())
             return std::nullopt;
         QVariantList out;
-        for (qsizetype i = 0; i < list.size(); ++i) {
+        for (qsizetype i = 0; i < rule.elements.size(); ++i) {
             const std::optional<QVariant> element = fit(rule.elements[i], list[i]);
             if (!element)
                 return std::nullopt;
@@ -330,12 +340,14 @@ std::optional<QVariant> fit(const Rule &rule, const QVariant &stored)
         // A list's elements are text in the file; one element alone is stored as a plain value.
         if (!stored.isValid())
             return std::nullopt;
-        const QVariantList list = settingsList(stored);
+        QVariantList list = settingsList(stored);
         if (!lengthFits(rule, list.size()))
             return std::nullopt;
+        if (rule.length > 0)
+            list.resize(rule.length);
         QVariantList out;
         out.reserve(list.size());
-        for (const QVariant &element : list) {
+        for (const QVariant &element : std::as_const(list)) {
             const std::optional<qint64> n = numberOf(element);
             if (!n || !inRange(rule, *n))
                 return std::nullopt;
@@ -369,16 +381,6 @@ std::optional<QVariant> fit(const Rule &rule, const QVariant &stored)
     }
     }
     return std::nullopt;
-}
-
-QVariant fitOrDefault(const Rule &rule, const QVariant &stored, const QVariant &factory, bool *replaced)
-{
-    std::optional<QVariant> value = fit(rule, stored);
-    if (replaced)
-        *replaced = !value;
-    if (!value)
-        value = fit(rule, factory);
-    return value ? *value : rule.fallback;
 }
 
 QString describe(const QVariant &stored)

@@ -20,7 +20,14 @@ struct Rule
     qint64 min = 0;
     qint64 max = 0;
     QList<qint64> also;
-    // Lists: exactly `length` elements when `length` > 0, otherwise `minLength` to `maxLength`.
+    // A continuous range (a position, a DPI, a count): a number outside it is mended to the
+    // nearer end. Otherwise the numbers are codes, and one that is not among them is replaced.
+    bool clamp = false;
+    // A list whose entries only mean something together (a key entry, whose type gives the
+    // others their sense): one unfit entry replaces the whole list.
+    bool whole = false;
+    // Lists: at least `length` elements when `length` > 0, of which the first `length` are used
+    // (the rest is left alone); otherwise `minLength` to `maxLength`.
     int length = 0;
     int minLength = 0;
     int maxLength = 0;
@@ -54,13 +61,12 @@ Rule number(qint64 min, qint64 max, int fallback, QList<qint64> also = {});
 Rule text(int maxLength, const QVariant &fallback = QString());
 Rule record(QList<Rule> elements, QVariant fallback = QVariantList());
 
-// The stored value made to fit `rule` (numbers as integers, lists as lists), or nothing when
-// it does not fit.
+// The stored value made to fit `rule` (numbers as integers, lists as lists, fixed-length lists
+// cut to their length), or nothing when it does not fit.
 std::optional<QVariant> fit(const Rule &rule, const QVariant &stored);
 
-// The value `stored`, or when it does not fit, the first of `factory` and the rule's fallback
-// that does. `replaced` tells which happened.
-QVariant fitOrDefault(const Rule &rule, const QVariant &stored, const QVariant &factory, bool *replaced = nullptr);
+// A stored number: an integer, or text or a whole double that reads as one.
+std::optional<qint64> numberOf(const QVariant &v);
 
 // A short form of a stored value for messages; long lists and texts are cut.
 QString describe(const QVariant &stored);

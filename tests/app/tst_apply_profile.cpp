@@ -16,6 +16,77 @@
 #include <QQuickItem>
 #include <QtTest>
 
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_LINUX
+// A small memory file system over a folder for as long as it lives; what the folder held is
+// copied onto it.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &folder) : m_folder(QDir(folder).absolutePath())
+    {
+        QMap<QString, QByteArray> files;
+        for (const QString &name : QDir(m_folder).entryList(QDir::Files)) {
+            QFile f(m_folder + QLatin1Char('/') + name);
+            if (f.open(QIODevice::ReadOnly))
+                files.insert(name, f.readAll());
+        }
+        m_mounted = ::mount("tmpfs", qPrintable(m_folder), "tmpfs", 0, "size=256k") == 0;
+        for (auto it = files.constBegin(); m_mounted && it != files.constEnd(); ++it) {
+            QFile f(m_folder + QLatin1Char('/') + it.key());
+            m_mounted = f.open(QIODevice::WriteOnly) && f.write(it.value()) == it.value().size() && f.flush();
+        }
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(qPrintable(m_folder), MNT_DETACH);
+    }
+    bool isMounted() const { return m_mounted; }
+
+    qint64 freeBlocks() const
+    {
+        struct statvfs s = {};
+        return ::statvfs(qPrintable(m_folder), &s) == 0 ? qint64(s.f_bavail) : -1;
+    }
+
+    // Fills the disk with files of one block each until only `blocks` are left.
+    bool fillLeaving(qint64 blocks)
+    {
+        const QByteArray block(4096, 'f');
+        for (int i = 0; freeBlocks() > blocks; ++i) {
+            QFile f(m_folder + QStringLiteral("/filler%1").arg(i));
+            if (!f.open(QIODevice::WriteOnly) || f.write(block) != block.size() || !f.flush())
+                return false;
+        }
+        return freeBlocks() == blocks;
+    }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+#endif
+
+QMap<QString, QByteArray> filesIn(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
+        QFile f(folder + QLatin1Char('/') + name);
+        if (f.open(QIODevice::ReadOnly))
+            files.insert(name, f.readAll());
+    }
+    return files;
+}
+
+} // namespace
+
 class TestApplyProfile : public QObject
 {
     Q_OBJECT
@@ -163,6 +234,117 @@ private slots:
             QCOMPARE(f.mouse().liftOff(), 3);
         QCOMPARE(f.mouse().liftOff(), stored.value(QStringLiteral("sensor/jmgd")).toInt());
         LinkState::deviceConnected = false;
+    }
+
+    // A profile whose data block is missing, empty, garbage or cut off takes what it lacks from
+    // the factory profile: the one block that goes out has its DPI stages, the stages enabled
+    // and the light on, never zeros.
+    void profileWithoutUsableBlock_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QFile pD(QStringLiteral(SKALD_SOURCE_DIR "/modules/setting/pD.bin"));
+        QVERIFY(pD.open(QIODevice::ReadOnly));
+        const QByteArray factory = pD.readAll();
+        const qsizetype data = factory.indexOf("data=");
+        const qsizetype end = factory.indexOf('\n', data);
+        QTest::newRow("empty") << factory.left(data) + "data=" + factory.mid(end);
+        QTest::newRow("missing") << factory.left(data) + factory.mid(end + 1);
+        QTest::newRow("garbage") << factory.left(data) + "data=\x01zz, @Variant(\\0), \"" + factory.mid(end);
+        QTest::newRow("truncated") << factory.left(data + 60);
+    }
+
+    void profileWithoutUsableBlock()
+    {
+        QFETCH(QByteArray, content);
+        RuntimeTree tree;
+        {
+            QFile p2(ProfileKeys::profileFileName(1));
+            QVERIFY(p2.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            p2.write(content);
+        }
+        VirtualMouseFixture f;
+        Widget *w = f.widget();
+        QTRY_VERIFY(w->view()->rootObject()->property("isPowerOn").toBool());
+        QVERIFY(w->hid().waitForIdle());
+        f.mouse().clearLog();
+        int code = -1;
+        ProfileApplier applier(w, 1);
+        applier.setFinishedHandler([&](int c) { code = c; });
+        QVERIFY(applier.start());
+        QTRY_COMPARE(code, 0);
+        int sentBlocks = 0;
+        for (const QByteArray &block : f.blocks())
+            sentBlocks += uchar(block.at(0)) == 0x06 ? 1 : 0;
+        QCOMPARE(sentBlocks, 1);
+        const QByteArray block = f.mouse().profileBlock(0);
+        QCOMPARE(uchar(block.at(71)), uchar(0xFF));   // every stage enabled
+        QCOMPARE(uchar(block.at(73)), uchar(1));      // a static light
+        for (int stage = 1; stage <= 8; ++stage)
+            QVERIFY2(f.mouse().stageDpi(stage) >= 200, qPrintable(QString::number(stage)));
+        LinkState::deviceConnected = false;
+    }
+
+    // The settings folder on a full disk: the apply has settings to store (a new current profile,
+    // a block that the pages change), cannot, keeps every file as it was and fails.
+    void fullDiskKeepsEveryFile_data()
+    {
+        QTest::addColumn<int>("freeBlocks");
+        QTest::newRow("one free block") << 1;
+        QTest::newRow("no free block") << 0;
+    }
+
+    void fullDiskKeepsEveryFile()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("skipped: needs a Linux memory file system");
+#else
+        QFETCH(int, freeBlocks);
+        RuntimeTree tree;
+        const QString folder = QStringLiteral("modules/setting");
+        // Files larger than the free block, so that no copy of them fits; a block whose X
+        // sensitivity the pages will set from the stored one.
+        const QByteArray pad = "\n[pad]\nfill=" + QByteArray(6000, 'x') + "\n";
+        for (const char *name : {"apConfig.bin", "p1.bin"}) {
+            QFile f(folder + QLatin1Char('/') + QLatin1String(name));
+            QVERIFY(f.open(QIODevice::Append));
+            f.write(pad);
+        }
+        {
+            QFile p1(folder + QStringLiteral("/p1.bin"));
+            QVERIFY(p1.open(QIODevice::ReadOnly));
+            QByteArray text = p1.readAll();
+            p1.close();
+            text.replace("0, 0, 0, 100, 100, 8,", "0, 0, 0, 50, 50, 8,");
+            QVERIFY(QFile::copy(folder + QStringLiteral("/p1.bin"), folder + QStringLiteral("/p2.bin")));
+            QFile p2(folder + QStringLiteral("/p2.bin"));
+            QVERIFY(p2.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            p2.write(text);
+        }
+        SmallDisk disk(folder);
+        if (!disk.isMounted())
+            QSKIP("skipped: a memory file system cannot be mounted here (needs root)");
+        QVERIFY(disk.fillLeaving(freeBlocks));
+        const QMap<QString, QByteArray> before = filesIn(folder);
+        {
+            VirtualMouseFixture f;
+            Widget *w = f.widget();
+            QTRY_VERIFY(w->view()->rootObject()->property("isPowerOn").toBool());
+            QVERIFY(w->hid().waitForIdle());
+            int code = -1;
+            ProfileApplier applier(w, 1);
+            applier.setFinishedHandler([&](int c) { code = c; });
+            QVERIFY(applier.start());
+            QTRY_VERIFY(code >= 0);
+            QCOMPARE(code, 2);
+            QVERIFY2(applier.message().contains(QStringLiteral("could not be stored")), qPrintable(applier.message()));
+            QCOMPARE(uchar(f.mouse().profileBlock(0).at(35)), uchar(100));   // the mouse did get it
+            LinkState::deviceConnected = false;
+        }
+        const QMap<QString, QByteArray> after = filesIn(folder);
+        QCOMPARE(after.keys(), before.keys());
+        for (auto it = before.constBegin(); it != before.constEnd(); ++it)
+            QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
+#endif
     }
 
     // A profile file that is there but cannot be read would go out as page defaults: nothing

@@ -166,7 +166,9 @@ private slots:
         view.mouseSetDPIColor(1, colours);
         expected = patched(expected, 100, colourBytes);
         QCOMPARE(storedBlock(view), expected);
-        QCOMPARE(view.ui_90H_GetLED8StageColor(1).size(), 25);
+        // Stored as given; the page reads the 24 entries the mouse has.
+        QCOMPARE(view.currentSettings()->value(QStringLiteral("color_J2/type1")).toList().size(), 25);
+        QCOMPARE(view.ui_90H_GetLED8StageColor(1).size(), 24);
         view.mouseSetDPIColor(1, {0x1FF, 0, 128}); // entries are cut to their low byte
         expected = patched(expected, 100, QList<int>{255, 0, 128} + QList<int>(21, 0));
         QCOMPARE(storedBlock(view), expected);

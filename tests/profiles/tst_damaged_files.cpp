@@ -129,6 +129,93 @@ private slots:
         QVERIFY(!jmgd.isValid() || jmgd.toInt() == 2 || jmgd.toInt() == 3);
     }
 
+    // A list that is partly damaged keeps what is good in it, in the file and on the mouse; only
+    // the damaged line of the file changes.
+    void partlyDamagedListsKeepTheirValidEntries_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");      // the key's value in the file after the apply
+        QTest::addColumn<int>("offset");          // where in the block the mouse received ...
+        QTest::addColumn<QByteArray>("bytes");    // ... these bytes
+
+        const QByteArray rest = "0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255, 255, 255, 0, 255, 255, 0, 255, 255, 0, 255";
+        QTest::newRow("colours of 3") << QByteArray("color_J2") << QByteArray("type1=10, 20, 30") << QStringLiteral("color_J2/type1")
+                                      << QString::fromLatin1("10, 20, 30, " + rest) << 100 << QByteArray::fromHex("0a141e0000ff00ff");
+        QTest::newRow("colours of 25") << QByteArray("color_J2") << QByteArray("type1=10, 20, 30, " + rest + ", 77")
+                                       << QStringLiteral("color_J2/type1") << QString::fromLatin1("10, 20, 30, " + rest + ", 77") << 100
+                                       << QByteArray::fromHex("0a141e0000ff00ff");
+        // Stage 2 stays disabled: bit 1 of the mask is clear.
+        QTest::newRow("stage enables of 3") << QByteArray("sensor") << QByteArray("dpi_Select=1, 0, 1") << QStringLiteral("sensor/dpi_Select")
+                                            << QStringLiteral("1, 0, 1, 1, 1, 1, 1, 1") << 71 << QByteArray::fromHex("fd");
+        QByteArray head;
+        QByteArray line = "data=";
+        for (int i = 0; i < 40; ++i) {
+            // Bytes the pages write themselves (the marks, the sensitivities, the first DPI) as
+            // the settings have them.
+            const int byte = i == 30 || i == 31 ? 1 : i == 35 || i == 36 ? 100 : i == 37 ? 8 : i == 38 ? 0 : i == 39 ? 16 : 200 + i;
+            head.append(char(byte));
+            line += QByteArray::number(byte) + (i < 39 ? ", " : "");
+        }
+        QTest::newRow("block of 40") << QByteArray("profile") << line << QString() << QString() << 0 << head;
+        QTest::newRow("x/y 12") << QByteArray("XYSensitive") << QByteArray("0=12") << QStringLiteral("XYSensitive/0") << QStringLiteral("9")
+                                << 35 << QByteArray::fromHex("c864");
+    }
+
+    void partlyDamagedListsKeepTheirValidEntries()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QByteArray, line);
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        RuntimeTree tree;
+        const QString file = QStringLiteral("modules/setting/p2.bin");
+        const QByteArray damaged = withLine(bytesOf(QStringLiteral("modules/setting/pD.bin")), section, line);
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(damaged);
+        }
+        VirtualMouseFixture f;
+        f.widget();
+        const QByteArray mendedFile = bytesOf(file);
+        QCOMPARE(applyProfile1(f), 0);
+
+        QCOMPARE(f.mouse().profileBlock(0).mid(offset, bytes.size()).toHex(), bytes.toHex());
+        if (!key.isEmpty()) {
+            QSettings after(file, QSettings::IniFormat);
+            QCOMPARE(after.value(key).toStringList().join(QStringLiteral(", ")), stored);
+        }
+        // At start only the damaged line was rewritten: every other line kept its bytes.
+        QList<QByteArray> before = damaged.split('\n');
+        QList<QByteArray> now = mendedFile.split('\n');
+        QCOMPARE(now.size(), before.size());
+        int changed = 0;
+        for (qsizetype i = 0; i < now.size(); ++i)
+            changed += now[i] == before[i] ? 0 : 1;
+        QCOMPARE(changed, line.endsWith(", 77") ? 0 : 1);
+    }
+
+    // A file that is no profile at all is replaced by the factory profile, and the user is told.
+    void wholeDamagedFileTakesTheFactoryProfile()
+    {
+        RuntimeTree tree;
+        const QString file = QStringLiteral("modules/setting/p2.bin");
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("\x7f" "ELF not a profile\n\x01\x02[[[\n");
+        }
+        VirtualMouseFixture f;
+        f.widget();
+        QCOMPARE(bytesOf(file), bytesOf(QStringLiteral("modules/setting/pD.bin")));
+        QCOMPARE(applyProfile1(f), 0);
+        QCOMPARE(f.mouse().profileBlock(0).mid(71, 1), QByteArray::fromHex("ff"));
+    }
+
     // A profile whose file cannot be written: the mouse gets it, but the apply fails, because
     // the file is the reference.
     void unwritableProfileReported()

@@ -149,7 +149,9 @@ private slots:
         view.ui_02H_SetCurrentProfile(view.getProfile().toInt());
         QCOMPARE(view.currentProfile(), 0);
 
-        QCOMPARE(QByteArray(reinterpret_cast<char *>(view.profileBlock(0)), 32), QByteArray(30, 0) + QByteArray(2, 1));
+        // The block's one good entry stays; the rest is the factory block's.
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(view.profileBlock(0)), 32),
+                 QByteArray(1, 1) + QByteArray(29, 0) + QByteArray(2, 1));
         QCOMPARE(view.getData(QStringLiteral("sensor/jmgd")).toInt(), 2);
         QCOMPARE(view.getGlobalData(QStringLiteral("common/pictureData")), QVariantList());
         QCOMPARE(view.getGlobalStrings(0, QStringLiteral("lang_025044")).size(), 1024);

@@ -86,9 +86,14 @@ private slots:
         RuntimeTree tree(false);
         {
             myQQuickView view;
-            for (int p = 0; p < 6; ++p)
-                for (int i = 0; i < 128; ++i)
-                    QCOMPARE(int(view.profileBlock(p)[i]), 0);
+            // A profile without a file is the factory profile, never a block of zeros: every
+            // stage enabled, the first at 400 DPI, a static red light.
+            for (int p = 0; p < 6; ++p) {
+                const uchar *block = view.profileBlock(p);
+                QCOMPARE(QByteArray(reinterpret_cast<const char *>(block + 71), 8),
+                         QByteArray::fromHex("ff0001") + QByteArray::fromHex("0a00ff0000"));
+                QCOMPARE(int(block[37]), 8);
+            }
             QVERIFY(!view.profileBlock(6));
             QCOMPARE(view.currentProfile(), 0);
             QCOMPARE(view.getProfile().toInt(), 0);
@@ -117,10 +122,10 @@ private slots:
             QCOMPARE(int(view.profileBlock(2)[i]), (i * 7) & 0xFF);
         // The shipped first profile carries the factory block.
         QCOMPARE(int(view.profileBlock(0)[71]), 0xFF);
-        QCOMPARE(int(view.profileBlock(1)[71]), 0);
+        QCOMPARE(int(view.profileBlock(1)[71]), 0xFF);   // no file: the factory block too
 
-        // Reading a file into a buffer: a short list leaves the tail; indices outside the ten
-        // files are refused.
+        // Reading a file into a buffer: the entries that fit stay, what does not fit or is
+        // missing is the factory block's; indices outside the ten files are refused.
         uchar dest[128];
         memset(dest, 0xAA, sizeof dest);
         {
@@ -132,8 +137,8 @@ private slots:
         view.mouseReadProfile(dest, 9);
         QCOMPARE(int(dest[0]), 5);
         QCOMPARE(int(dest[1]), 0);
-        QCOMPARE(int(dest[2]), 3);
-        QCOMPARE(int(dest[3]), 0xAA);
+        QCOMPARE(int(dest[2]), 0);
+        QCOMPARE(int(dest[71]), 0xFF);
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("mouseReadProfile refused")));
         view.mouseReadProfile(dest, 10);
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("mouseReadProfile refused")));

@@ -5,6 +5,8 @@
 #include "profiles/profile_keys.h"
 #include "profiles/settings_list.h"
 #include "profiles/settings_store.h"
+#include "profiles/stored_value_rules.h"
+#include "profiles/value_mend.h"
 
 #include <QSettings>
 #include <QtTest>
@@ -15,6 +17,110 @@ class TestProfileRules : public QObject
     Q_OBJECT
 
 private slots:
+    // A stored value is mended by the smallest change: valid entries stay, what is missing or
+    // does not fit comes from the factory value, else the rule's own; extra entries stay in the
+    // file unused; a number outside a continuous range goes to the nearer end, a code that is
+    // not one of its values takes the factory value.
+    void mendsTheSmallestPart_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QVariant>("factory");
+        QTest::addColumn<QVariant>("used");
+        QTest::addColumn<QVariant>("written");   // invalid: the file is left alone
+
+        const auto ints = [](std::initializer_list<int> v) {
+            QVariantList l;
+            for (int i : v)
+                l.append(i);
+            return QVariant(l);
+        };
+        const auto texts = [](const char *csv) { return QVariant(QString::fromLatin1(csv).split(QStringLiteral(", "))); };
+        const QString colours = QStringLiteral("color_J2/type1");
+        const QVariant factoryColours = texts("255, 0, 0, 0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255, 255, 255, 0, 255, 255, 0, 255, 255, 0, 255");
+        QVariantList user = factoryColours.toList();
+        user[0] = 10; user[1] = 20; user[2] = 30;
+        QVariantList longer = user;
+        longer.append(QStringLiteral("77"));
+
+        QTest::newRow("colours of 3") << colours << texts("10, 20, 30") << factoryColours << QVariant(user) << QVariant(user);
+        QTest::newRow("colours of 25") << colours << QVariant(longer) << factoryColours << QVariant(user) << QVariant();
+        QVariantList bright = user;
+        bright[0] = 255;
+        bright[1] = 0;
+        QVariantList brightStored = bright;
+        brightStored.append(QStringLiteral("77"));
+        QVariantList brightIn = longer;
+        brightIn[0] = 300;
+        brightIn[1] = -4;
+        QTest::newRow("colour out of range, extra kept") << colours << QVariant(brightIn) << factoryColours << QVariant(bright) << QVariant(brightStored);
+        QTest::newRow("colour no number: factory entry") << colours << texts("x, 20, 30") << factoryColours
+                                                       << QVariant([&] { QVariantList l = user; l[0] = 255; return l; }())
+                                                       << QVariant([&] { QVariantList l = user; l[0] = 255; return l; }());
+
+        QTest::newRow("stage enables of 3") << QStringLiteral("sensor/dpi_Select") << texts("1, 0, 1") << texts("1, 1, 1, 1, 1, 1, 1, 1")
+                                           << ints({1, 0, 1, 1, 1, 1, 1, 1}) << ints({1, 0, 1, 1, 1, 1, 1, 1});
+        QTest::newRow("stage enable 2 is a code") << QStringLiteral("sensor/dpi_Select") << texts("1, 2, 0, 1, 1, 1, 1, 1") << QVariant()
+                                                 << ints({1, 1, 0, 1, 1, 1, 1, 1}) << ints({1, 1, 0, 1, 1, 1, 1, 1});
+        QTest::newRow("dpi clamped to the model") << QStringLiteral("sensor/dpi_J2") << texts("-400, 800, 99999999999, a, 3200, 6400, 8000, 12000")
+                                                 << texts("400, 800, 1600, 2400, 3200, 6400, 8000, 12000")
+                                                 << ints({200, 800, 16000, 2400, 3200, 6400, 8000, 12000})
+                                                 << ints({200, 800, 16000, 2400, 3200, 6400, 8000, 12000});
+
+        QVariantList block;
+        QVariantList factoryBlock;
+        for (int i = 0; i < 128; ++i) {
+            factoryBlock.append(QString::number(i % 7));
+            block.append(i < 40 ? 100 + i : i % 7);
+        }
+        QTest::newRow("block of 40") << QStringLiteral("profile/data") << QVariant(QVariantList(block.mid(0, 40))) << QVariant(factoryBlock)
+                                     << QVariant(block) << QVariant(block);
+        QTest::newRow("no block: the factory's") << QStringLiteral("profile/data") << QVariant() << QVariant(factoryBlock)
+                                                 << QVariant([&] { QVariantList l; for (int i = 0; i < 128; ++i) l.append(i % 7); return l; }())
+                                                 << QVariant();
+
+        QTest::newRow("x/y 12 is 9") << QStringLiteral("XYSensitive/0") << QVariant(QStringLiteral("12")) << QVariant(QStringLiteral("4"))
+                                     << QVariant(9) << QVariant(9);
+        QTest::newRow("x/y -3 is 0") << QStringLiteral("XYSensitive/1") << QVariant(QStringLiteral("-3")) << QVariant() << QVariant(0) << QVariant(0);
+        QTest::newRow("x/y word: factory") << QStringLiteral("XYSensitive/1") << QVariant(QStringLiteral("nine")) << QVariant(QStringLiteral("6"))
+                                           << QVariant(6) << QVariant(6);
+        QTest::newRow("x/y fits") << QStringLiteral("XYSensitive/1") << QVariant(QStringLiteral("7")) << QVariant() << QVariant(7) << QVariant();
+        QTest::newRow("scroll lines 500 is 100") << QStringLiteral("sensor/verticalScrollLines_J2") << QVariant(QStringLiteral("500"))
+                                                << QVariant(QStringLiteral("3")) << QVariant(100) << QVariant(100);
+        QTest::newRow("scroll lines page") << QStringLiteral("sensor/verticalScrollLines_J2") << QVariant(QStringLiteral("1000"))
+                                          << QVariant() << QVariant(1000) << QVariant();
+        QTest::newRow("report rate 3 is a code") << QStringLiteral("sensor/reportRate_J2") << QVariant(QStringLiteral("3"))
+                                                << QVariant(QStringLiteral("2")) << QVariant(2) << QVariant(2);
+        QTest::newRow("lift-off 4 is a code") << QStringLiteral("sensor/jmgd") << QVariant(QStringLiteral("4")) << QVariant(QStringLiteral("3"))
+                                             << QVariant(3) << QVariant(3);
+        QTest::newRow("light: effect code, level clamped") << QStringLiteral("color_J2/ledEffect") << texts("9, 7, 0, 12, 300, 34")
+                                                          << texts("1, 4, 0, 255, 0, 0") << ints({1, 4, 0, 12, 255, 34})
+                                                          << ints({1, 4, 0, 12, 255, 34});
+        QTest::newRow("macro slot 255: factory entry") << QStringLiteral("keydefine_J2/3") << texts("9, 0, 255, 0") << texts("1, 0, 244, 0")
+                                                      << ints({1, 0, 244, 0}) << ints({1, 0, 244, 0});
+        QTest::newRow("short key entry: factory entry") << QStringLiteral("keydefine_J2/6") << texts("1, 2") << QVariant()
+                                                       << ints({7, 0, 2, 0}) << ints({7, 0, 2, 0});
+        QTest::newRow("key entry of 5: fifth unused") << QStringLiteral("keydefine_J2/0") << texts("1, 0, 241, 0, 9") << QVariant()
+                                                     << ints({1, 0, 241, 0}) << QVariant();
+    }
+
+    void mendsTheSmallestPart()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QVariant, factory);
+        QFETCH(QVariant, used);
+        QFETCH(QVariant, written);
+        const StoredValues::Rule *rule = StoredValues::profileRule(key);
+        QVERIFY(rule);
+        const ValueMend::Mended m = ValueMend::mend(*rule, stored, factory);
+        // Numbers compare by their text, as the file holds them.
+        const auto text = [](const QVariant &v) { return settingsList(v).isEmpty() ? QStringList() : QVariant(settingsList(v)).toStringList(); };
+        QCOMPARE(text(m.used), text(used));
+        QCOMPARE(m.changed, written.isValid());
+        QCOMPARE(text(m.stored), text(written.isValid() ? written : stored));
+    }
+
     void blockFromStoredList()
     {
         unsigned char block[ProfileBlock::Size];
