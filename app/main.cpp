@@ -2,6 +2,7 @@
 #include "app/copydata_filter.h"
 #include "app/profile_applier.h"
 #include "app/single_instance.h"
+#include "app/skin_palette.h"
 #include "app/startup_probe.h"
 #include "app/widget.h"
 #include "app/working_directory.h"
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("skald-config"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    useSkinPalette();
 
     CommandLineOptions options;
     QString error;
