@@ -14,8 +14,11 @@ Item {
         "Neon", "Finger \nTapping", "Report rate", "Mouse Speed", "Double-Click Speed", "Scroll Speed", "Slow",
         "Fast", "Number of Rows", "Scrol one Screen", "Top View", "Side View", "Profiles", "New", "Delete", "Edit",
         "Copy", "Load", "Save", "Reset", "Reset Factroy Setting", "OK", "Cancel", "Color", "Sensor Height", "", "",
-        ""]
+        "", "Language", "Takes effect at next start"]
     property int language: 1
+    // The language stored for the next start ("English", "ChineseSimplified"); the help menu
+    // changes it, the texts of this run stay as they are.
+    property string storedLanguage: ""
     property bool isPowerOn: false
     // At the first start the DPI and report-rate pages take the mouse's own values, which it
     // keeps across programs; a command-line apply sends the stored profile as it stands.
@@ -147,7 +150,8 @@ Item {
 
                 // The first initUI after the window appeared: language, current profile, pages.
                 function powerOn() {
-                    mainIten.language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
+                    mainIten.storedLanguage = String(ui_View.getLang())
+                    mainIten.language = mainIten.storedLanguage === "ChineseSimplified" ? 1 : 0
                     profileMain.profileNo = storedProfile()
                     ui_View.ui_02H_SetCurrentProfile(profileMain.profileNo)
                     if (mainIten.language === 1)
@@ -681,13 +685,14 @@ Item {
                     x: 790
                     y: 24
                     width: 159
-                    height: 64
+                    height: askColumn.height + 1
                     visible: false
                     color: "#6f2929"
                     border.width: 1
                     border.color: "#8f2020"
 
                     Column {
+                        id: askColumn
                         x: 0
                         y: 0.5
                         Repeater {
@@ -718,6 +723,67 @@ Item {
                                     }
                                 }
                             }
+                        }
+
+                        // The language of the next start; the menu stays open to show the choice.
+                        Item {
+                            width: 159
+                            height: 21
+                            Text {
+                                x: 10
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: mainIten.mainLang[35]
+                                color: mainIten.fontColor
+                                font.family: mainIten.fontFamily
+                                font.pixelSize: mainIten.fontNormalSize
+                            }
+                            Row {
+                                anchors.right: parent.right
+                                anchors.rightMargin: 6
+                                height: parent.height
+                                Repeater {
+                                    // Each language by its own name.
+                                    model: [["English", "English"], ["ChineseSimplified", "中文"]]
+                                    Rectangle {
+                                        id: langChoice
+                                        required property var modelData
+                                        readonly property bool chosen: mainIten.storedLanguage === modelData[0]
+                                        width: langText.implicitWidth + 10
+                                        height: 21
+                                        color: langArea.containsMouse ? "#8f2020" : "transparent"
+                                        Text {
+                                            id: langText
+                                            anchors.centerIn: parent
+                                            text: langChoice.modelData[1]
+                                            color: langChoice.chosen ? mainIten.fontColor : "#c8a0a0"
+                                            font.family: mainIten.fontFamily
+                                            font.pixelSize: mainIten.fontNormalSize
+                                            font.bold: langChoice.chosen
+                                            font.underline: langChoice.chosen
+                                        }
+                                        MouseArea {
+                                            id: langArea
+                                            objectName: "language_" + langChoice.modelData[0]
+                                            anchors.fill: parent
+                                            hoverEnabled: true
+                                            onClicked: {
+                                                if (ui_View.setLang(langChoice.modelData[0]))
+                                                    mainIten.storedLanguage = langChoice.modelData[0]
+                                            }
+                                        }
+                                    }
+                                }
+                            }
+                        }
+                        Text {
+                            x: 10
+                            width: 159 - 20
+                            height: implicitHeight + 5
+                            text: mainIten.mainLang[36]
+                            wrapMode: Text.WordWrap
+                            color: "#e0c0c0"
+                            font.family: mainIten.fontFamily
+                            font.pixelSize: mainIten.fontMinSize
                         }
                     }
                 }
