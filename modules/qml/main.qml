@@ -682,9 +682,11 @@ Item {
                 Rectangle {
                     id: askMenu
                     objectName: "askMenu"
-                    x: 790
+                    // Wide enough for the language entry in either language; the right edge
+                    // stays under the help button.
+                    x: 770
                     y: 24
-                    width: 159
+                    width: 179
                     height: askColumn.height + 1
                     visible: false
                     color: "#6f2929"
@@ -701,7 +703,7 @@ Item {
                                 id: askRow
                                 required property int index
                                 required property string modelData
-                                width: 159
+                                width: askMenu.width
                                 height: 21
                                 color: askArea.containsMouse ? "#8f2020" : "transparent"
                                 Text {
@@ -727,17 +729,20 @@ Item {
 
                         // The language of the next start; the menu stays open to show the choice.
                         Item {
-                            width: 159
+                            width: askMenu.width
                             height: 21
                             Text {
                                 x: 10
+                                width: langChoices.x - x - 4
                                 anchors.verticalCenter: parent.verticalCenter
+                                elide: Text.ElideRight
                                 text: mainIten.mainLang[35]
                                 color: mainIten.fontColor
                                 font.family: mainIten.fontFamily
                                 font.pixelSize: mainIten.fontNormalSize
                             }
                             Row {
+                                id: langChoices
                                 anchors.right: parent.right
                                 anchors.rightMargin: 6
                                 height: parent.height
@@ -777,7 +782,7 @@ Item {
                         }
                         Text {
                             x: 10
-                            width: 159 - 20
+                            width: askMenu.width - 20
                             height: implicitHeight + 5
                             text: mainIten.mainLang[36]
                             wrapMode: Text.WordWrap

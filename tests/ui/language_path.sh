@@ -29,7 +29,7 @@ shot language-first-start-zh
 # The help menu, its language entry, English chosen: stored at once, these texts stay.
 at 944 14
 shot language-menu-zh 0.2
-at 900 88
+at 880 98
 shot language-menu-english-chosen 0.2
 [[ "$(stored)" == "English" ]] || { echo "the help menu's English stored \"$(stored)\""; exit 1; }
 [[ "$(label language-menu-english-chosen)" == "$(label language-first-start-zh)" ]] \
