@@ -47,7 +47,13 @@ gone() {
     done
     echo "the window \"$1\" stayed open"; exit 1
 }
-answer() { xdotool type --delay 15 "$1"; xdotool key Return; }
+# Typed into the dialog's file name field, which has the keyboard focus once the dialog has.
+answer() {
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    xdotool type --delay 15 "$1"
+    sleep 0.2
+    xdotool key Return
+}
 
 # The profile page and the context menu of its first row: Save (export), then Load (import).
 at 80 620
@@ -57,7 +63,8 @@ await "Save File"
 shot dialog-export
 answer "$work/exported.bin"
 gone "Save File"
-[[ -s "$work/exported.bin" ]] || { echo "the export wrote nothing"; exit 1; }
+for _ in $(seq 50); do [[ -s "$work/exported.bin" ]] && break; sleep 0.1; done
+[[ -s "$work/exported.bin" ]] || { echo "the export wrote nothing"; ls -la "$work" "$HOME/Desktop"; exit 1; }
 
 at 420 54 3
 at 460 127
