@@ -3,6 +3,7 @@
 #include "app/profile_applier.h"
 #include "app/program_follower.h"
 #include "app/single_instance.h"
+#include "app/skin_palette.h"
 #include "app/startup_probe.h"
 #include "app/myqquickview.h"
 #include "app/ui_controler.h"
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("skald-config"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    useSkinPalette();
 
     CommandLineOptions options;
     QString error;

@@ -2,12 +2,14 @@
 
 #include "device/hid_thread.h"
 #include "device/mouse_model.h"
+#include "profiles/language_choice.h"
 #include "profiles/profile_keys.h"
 #include "profiles/settings_file.h"
 #include "profiles/settings_mending.h"
 #include "profiles/stored_value_rules.h"
 
 #include <QFocusEvent>
+#include <QLocale>
 #include <QMetaObject>
 #include <QProcess>
 #include <QQuickItem>
@@ -18,6 +20,12 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
 {
     SettingsMending::mend(QLatin1String(ProfileKeys::ConfigFile), StoredValues::configRule);
     apConfig = SettingsFile::open(QLatin1String(ProfileKeys::ConfigFile), this);
+    // The first start speaks the desktop's language; from then on the stored choice holds, and
+    // the window title and the tray messages read the same value.
+    if (!apConfig->contains(QLatin1String(ProfileKeys::Language))) {
+        apConfig->setValue(QLatin1String(ProfileKeys::Language), LanguageChoice::forDesktop(QLocale().uiLanguages()));
+        SettingsFile::syncAndCheck(apConfig);
+    }
     for (int i = 0; i < ProfileKeys::ProfileCount; ++i)
         profileSettings.append(openProfileFile(i));
     for (int i = 0; i < ProfileKeys::CachedBlockCount; ++i)

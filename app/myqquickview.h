@@ -72,6 +72,9 @@ public slots:
 
     // Profiles, configuration, languages and names.
     QVariant getLang();
+    // Stores the language of the next start ("English" or "ChineseSimplified"); false when the
+    // name is not one of them or the file could not be written.
+    bool setLang(QVariant language);
     QVariant getProfile();
     void setProfile(QVariant profileNo);
     bool loadProfile(int profile);

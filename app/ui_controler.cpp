@@ -37,7 +37,9 @@ void Ui_Controler::setupUi(QWidget *window, QObject *link)
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     window->setWindowOpacity(1.0);
     window->setAttribute(Qt::WA_TranslucentBackground);
-    window->setStyleSheet(QStringLiteral("background:transparent;"));
+    // Only the window and the view are see-through: a style sheet without a selector would
+    // also reach the dialogs opened on them, which then draw on no ground at all.
+    window->setStyleSheet(QStringLiteral("#%1, #ui_View { background: transparent; }").arg(window->objectName()));
 
     m_view = new myQQuickView(window);
     m_view->setObjectName(QStringLiteral("ui_View"));

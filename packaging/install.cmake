@@ -44,6 +44,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.morvant.example/skald)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the pages' QML module.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qml6-module-qtquick")
-# Without it a Wayland session runs the program through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# qt6-wayland: without it a Wayland session runs the program through XWayland.
+# The desktop's own file chooser: GTK's on GNOME-like desktops (taken by Qt by itself there),
+# the portal's where QT_QPA_PLATFORMTHEME=xdgdesktopportal asks for it; without them the
+# program draws Qt's own dialog in its dark palette.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-gtk-platformtheme")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-xdgdesktopportal-platformtheme")
 include(CPack)

@@ -83,7 +83,7 @@ Rules read(const QSettings &file, bool *damaged)
     if (damaged)
         *damaged = false;
     Rules rules;
-    bool unfit = file.status() != QSettings::NoError;
+    bool unfit = file.status() != QSettings::NoError || !SettingsFile::isWellFormed(file.fileName());
     bool replaced = false;
     rules.enabled = StoredValues::read(file, EnabledKey, enabledRule(), 0, QVariant(), &replaced).toInt() == 1;
     unfit = unfit || replaced;

@@ -24,8 +24,13 @@ Item {
         "The window manager does not tell which window is in front.",
         "This session has no window system that tells which window is in front.",
         "Windows did not let the program hear which window is in front.",
-        "Profiles do not follow programs in this run."]
+        "Profiles do not follow programs in this run.",
+        // 52, 53: the help menu's language entry.
+        "Language", "Takes effect at next start"]
     property int language: 1
+    // The language stored for the next start ("English", "ChineseSimplified"); the help menu
+    // changes it, the texts of this run stay as they are.
+    property string storedLanguage: ""
     property bool isPowerOn: false
     // At the first start the DPI and report-rate pages take the mouse's own values, which it
     // keeps across programs; a command-line apply sends the stored profile as it stands.
@@ -166,7 +171,8 @@ Item {
 
                 // The first initUI after the window appeared: language, current profile, pages.
                 function powerOn() {
-                    mainIten.language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
+                    mainIten.storedLanguage = String(ui_View.getLang())
+                    mainIten.language = mainIten.storedLanguage === "ChineseSimplified" ? 1 : 0
                     profileMain.profileNo = storedProfile()
                     ui_View.ui_02H_SetCurrentProfile(profileMain.profileNo)
                     if (mainIten.language === 1)
@@ -716,16 +722,19 @@ Item {
                 Rectangle {
                     id: askMenu
                     objectName: "askMenu"
-                    x: 790
+                    // Wide enough for the language entry in either language; the right edge
+                    // stays under the help button.
+                    x: 770
                     y: 24
-                    width: 159
-                    height: 64
+                    width: 179
+                    height: askColumn.height + 1
                     visible: false
                     color: "#6f2929"
                     border.width: 1
                     border.color: "#8f2020"
 
                     Column {
+                        id: askColumn
                         x: 0
                         y: 0.5
                         Repeater {
@@ -734,7 +743,7 @@ Item {
                                 id: askRow
                                 required property int index
                                 required property string modelData
-                                width: 159
+                                width: askMenu.width
                                 height: 21
                                 color: askArea.containsMouse ? "#8f2020" : "transparent"
                                 Text {
@@ -756,6 +765,70 @@ Item {
                                     }
                                 }
                             }
+                        }
+
+                        // The language of the next start; the menu stays open to show the choice.
+                        Item {
+                            width: askMenu.width
+                            height: 21
+                            Text {
+                                x: 10
+                                width: langChoices.x - x - 4
+                                anchors.verticalCenter: parent.verticalCenter
+                                elide: Text.ElideRight
+                                text: mainIten.mainLang[52]
+                                color: mainIten.fontColor
+                                font.family: mainIten.fontFamily
+                                font.pixelSize: mainIten.fontNormalSize
+                            }
+                            Row {
+                                id: langChoices
+                                anchors.right: parent.right
+                                anchors.rightMargin: 6
+                                height: parent.height
+                                Repeater {
+                                    // Each language by its own name.
+                                    model: [["English", "English"], ["ChineseSimplified", "中文"]]
+                                    Rectangle {
+                                        id: langChoice
+                                        required property var modelData
+                                        readonly property bool chosen: mainIten.storedLanguage === modelData[0]
+                                        width: langText.implicitWidth + 10
+                                        height: 21
+                                        color: langArea.containsMouse ? "#8f2020" : "transparent"
+                                        Text {
+                                            id: langText
+                                            anchors.centerIn: parent
+                                            text: langChoice.modelData[1]
+                                            color: langChoice.chosen ? mainIten.fontColor : "#c8a0a0"
+                                            font.family: mainIten.fontFamily
+                                            font.pixelSize: mainIten.fontNormalSize
+                                            font.bold: langChoice.chosen
+                                            font.underline: langChoice.chosen
+                                        }
+                                        MouseArea {
+                                            id: langArea
+                                            objectName: "language_" + langChoice.modelData[0]
+                                            anchors.fill: parent
+                                            hoverEnabled: true
+                                            onClicked: {
+                                                if (ui_View.setLang(langChoice.modelData[0]))
+                                                    mainIten.storedLanguage = langChoice.modelData[0]
+                                            }
+                                        }
+                                    }
+                                }
+                            }
+                        }
+                        Text {
+                            x: 10
+                            width: askMenu.width - 20
+                            height: implicitHeight + 5
+                            text: mainIten.mainLang[53]
+                            wrapMode: Text.WordWrap
+                            color: "#e0c0c0"
+                            font.family: mainIten.fontFamily
+                            font.pixelSize: mainIten.fontMinSize
                         }
                     }
                 }

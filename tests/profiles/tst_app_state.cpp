@@ -1,11 +1,13 @@
 // Application configuration, language strings and the names list, with the files the program ships.
 #include "profiles/balloon_texts.h"
+#include "profiles/language_choice.h"
 #include "app/myqquickview.h"
 #include "profiles/names_list_rule.h"
 #include "tests/support/runtime_tree.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 #include <QSettings>
 #include <QStringDecoder>
 #include <QtTest>
@@ -97,7 +99,7 @@ private slots:
         myQQuickView view;
         const QString code = QStringLiteral("lang_025044");
         // Lengths of the pages' English lists, and the positions that are empty there.
-        const int lengths[8] = {52, 6, 45, 20, 15, 10, 8, 10};
+        const int lengths[8] = {54, 6, 45, 20, 15, 10, 8, 10};
         const QList<QList<int>> empties = {{32, 33, 34}, {}, {44}, {19}, {12, 13, 14}, {}, {}, {}};
         for (int type = 0; type < 8; ++type) {
             const QStringList strings = view.getGlobalStrings(type, code);
@@ -121,14 +123,51 @@ private slots:
     void globalDataAbsent()
     {
         RuntimeTree tree(false);
+        myQQuickView view;
+        QCOMPARE(view.getGlobalData(QStringLiteral("common/pictureData")), QVariantList());
+        view.setGlobalData(QString(), QVariantList{1});
+        QCOMPARE(view.getGlobalData(QString()), QVariantList());
+    }
+
+    // The first start stores the desktop's language; later starts, and the help menu's choice,
+    // keep what is stored whatever the desktop says.
+    void languageOfTheFirstStart()
+    {
+        QCOMPARE(LanguageChoice::forDesktop({QStringLiteral("zh-CN"), QStringLiteral("en-US")}), QStringLiteral("ChineseSimplified"));
+        QCOMPARE(LanguageChoice::forDesktop({QStringLiteral("zh_TW")}), QStringLiteral("ChineseSimplified"));
+        QCOMPARE(LanguageChoice::forDesktop({QStringLiteral("Zh-Hans-CN")}), QStringLiteral("ChineseSimplified"));
+        QCOMPARE(LanguageChoice::forDesktop({QStringLiteral("en-US"), QStringLiteral("zh-CN")}), QStringLiteral("English"));
+        QCOMPARE(LanguageChoice::forDesktop({QStringLiteral("zha")}), QStringLiteral("English"));
+        QCOMPARE(LanguageChoice::forDesktop({QStringLiteral("C")}), QStringLiteral("English"));
+        QCOMPARE(LanguageChoice::forDesktop({}), QStringLiteral("English"));
+
+        RuntimeTree tree(false);
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+        auto stored = [] {
+            return QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat)
+                .value(QStringLiteral("common/language"));
+        };
         {
             myQQuickView view;
-            QVERIFY(!view.getLang().isValid());
-            QCOMPARE(view.getGlobalData(QStringLiteral("common/pictureData")), QVariantList());
-            view.setGlobalData(QString(), QVariantList{1});
-            QCOMPARE(view.getGlobalData(QString()), QVariantList());
+            QCOMPARE(view.getLang().toString(), QStringLiteral("ChineseSimplified"));
+            QCOMPARE(stored().toString(), QStringLiteral("ChineseSimplified"));
+            QVERIFY(!view.setLang(QStringLiteral("Klingon")));
+            QVERIFY(!view.setLang(QStringLiteral("../x")));
+            QVERIFY(view.setLang(QStringLiteral("English")));
         }
-        QVERIFY(!QFile::exists(QStringLiteral("./modules/setting/apConfig.bin")));
+        {
+            myQQuickView view;
+            QCOMPARE(view.getLang().toString(), QStringLiteral("English"));
+        }
+        QCOMPARE(stored().toString(), QStringLiteral("English"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QFile::remove(QStringLiteral("./modules/setting/apConfig.bin"));
+        {
+            myQQuickView view;
+            QCOMPARE(view.getLang().toString(), QStringLiteral("English"));
+        }
+        QLocale::setDefault(before);
     }
 
     void globalDataPersists()

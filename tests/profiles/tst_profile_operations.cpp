@@ -102,7 +102,10 @@ private slots:
             view.ui_02H_SetCurrentProfile(0);
             view.syncSettings();
         }
-        QVERIFY(QDir(QStringLiteral("modules/setting")).entryList(QDir::Files).isEmpty());
+        // Only the language of the first start is stored.
+        QCOMPARE(QDir(QStringLiteral("modules/setting")).entryList(QDir::Files), QStringList{QStringLiteral("apConfig.bin")});
+        QCOMPARE(QSettings(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat).allKeys(),
+                 QStringList{QStringLiteral("common/language")});
     }
 
     void loadsTheCachedBlocks()

@@ -51,6 +51,10 @@ QStringList FakeBridge::callNames() const
 FakeBridge::FakeBridge()
 {
     answer("getLang", [this](const QVariantList &) { return lang; });
+    answer("setLang", [this](const QVariantList &a) {
+        lang = a[0];
+        return QVariant(true);
+    });
     answer("getProfile", [this](const QVariantList &) { return storedProfile; });
     answer("ui_02H_SetCurrentProfile", [](const QVariantList &) { return QVariant(); });
     answer("getGlobalStrings", [this](const QVariantList &a) {

@@ -206,7 +206,8 @@ private slots:
         QVERIFY(host.powerOn());
         QCOMPARE(host.root()->property("language").toInt(), 0);
         const QStringList lang = host.root()->property("mainLang").toStringList();
-        QCOMPARE(lang.size(), 52);
+        QCOMPARE(lang.size(), 54);
+        QCOMPARE(lang.at(52), QStringLiteral("Language"));
         QCOMPARE(lang.at(8), QStringLiteral("Finger \nTapping"));
         QCOMPARE(lang.at(19), QStringLiteral("Profiles"));
         QCOMPARE(lang.at(27), QStringLiteral("Reset Factroy Setting"));
@@ -247,7 +248,7 @@ private slots:
         QStringList expected;
         for (int i = 0; i < file.value(QStringLiteral("main/total")).toInt(); ++i)
             expected << file.value(QStringLiteral("main/%1").arg(i)).toString();
-        QCOMPARE(expected.size(), 52);
+        QCOMPARE(expected.size(), 54);
         QCOMPARE(host.root()->property("mainLang").toStringList(), expected);
         QCOMPARE(host.eval(QStringLiteral("profileMain.menuItems.get(0).menuText")).toString(), expected.at(21));
         QCOMPARE(host.warnings(), QStringList());

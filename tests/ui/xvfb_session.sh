@@ -27,6 +27,10 @@ exec 3>&-
 for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM
+# A first start takes the desktop's language: the scripts' clicks and texts are the English ones
+# unless a script asks for another.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8
 # The scripts look for the link's own lines ("cmd Failed") in the program's output.
 export QT_LOGGING_RULES="skald.*.debug=true"
 # The scripts' Python parts read the HID log with hid_log.py, next to this file.
