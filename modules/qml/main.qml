@@ -168,6 +168,28 @@ Item {
                 // The texts of the program list, which is built when it is first opened.
                 readonly property var programListLang: mainIten.mainLang.slice(35, 52)
                 readonly property var programListDialog: programListLoader.item
+                // The macro editor, the screen editor and the recoil page are built when first
+                // opened (builtDialog); until then these are null.
+                readonly property Item macroEditorMain: macroEditorLoader.item
+                readonly property Item screenEditorMain: screenEditorLoader.item
+                readonly property Item gunControlMain: gunControlLoader.item
+                // What those pages read at start, kept for the moment each is first opened.
+                property var startMacroNames: []
+                property var startGunNames: []
+                property var startGunSelection
+                property var startPicture: []
+                // The mouse's current DPI stage and value, which the screen editor shows.
+                property int dpiSegment: 1
+                property int dpiValue: 600
+                // The texts of those three pages: the language loads them at start, and the main
+                // screen shows two of them.
+                property var macroEditorLang: ["Macro Manager", "Macro", "Sequence", "Options", "Start Record", "Stop Record",
+                    "Rec Time", "Loops Timer", "New", "Delete", "OK", "Cancel", "Delete", "Insert Left Button",
+                    "Insert Middle Button", "Insert Right Button", "Insert Delay", "Insert Keys", "Cancel the record ?", ""]
+                property var screenEditorLang: ["Screen Editor", "Logo", "Sensor", "DPI Value", "Versions", "Report Rate",
+                    "TEXT", "Picture", "Picture", "(Only 96*39 black and white pictures are supported)"]
+                property var gunControlLang: ["Gun Manager", "Name", "Auxiliary Setting", "Trigger Key", "Interval Times(MS)",
+                    "Deviation", "Run Times", "Unlimited", "New", "Delete", "OK", "Cancel", "", "", ""]
 
                 // The first initUI after the window appeared: language, current profile, pages.
                 function powerOn() {
@@ -177,9 +199,10 @@ Item {
                     ui_View.ui_02H_SetCurrentProfile(profileMain.profileNo)
                     if (mainIten.language === 1)
                         loadLanguage()
-                    macroEditorMain.init()
-                    gunControlMain.init()
-                    screenEditorMain.init()
+                    startMacroNames = ui_View.getNameList(0)
+                    startGunNames = ui_View.getNameList(1)
+                    startGunSelection = ui_View.getselectGun(0)
+                    startPicture = ui_View.getPictureValue(false)
                     profileMain.init()
                     reportRateMain.init(false)
                     keyMatrixMain.init(false)
@@ -193,14 +216,32 @@ Item {
                     jmgdMain.init(false)
                 }
 
+                // A dialog page built by its loader; the first time, it shows what was read at start.
+                function builtDialog(loader) {
+                    loader.active = true
+                    return loader.item
+                }
+
+                function openMacroEditor() {
+                    openCentred(builtDialog(macroEditorLoader))
+                }
+
+                function openScreenEditor() {
+                    refreashDPI()
+                    openCentred(builtDialog(screenEditorLoader))
+                }
+
+                function openGunControl() {
+                    openCentred(builtDialog(gunControlLoader))
+                }
+
                 function refreashDPI() {
                     const values = hid.hid_84H_GetCurrentDPI()
                     const stage = values.length > 0 ? Number(values[0]) || 0 : 0
                     // The packed bytes mean different DPIs on the two models: the bridge decodes them.
                     const dpi = Number(ui_View.currentDPIFromReply(values))
-                    screenEditorMain.curDPISegment = stage
-                    screenEditorMain.curDPIValue = dpi
-                    screenEditorMain.dpiValueTxt = "DPI" + stage + ":" + dpi
+                    dpiSegment = stage
+                    dpiValue = dpi
                 }
 
                 function focusControl() {
@@ -233,12 +274,12 @@ Item {
                     mainIten.mainLang = withDefaults(mainIten.mainLang, ui_View.getGlobalStrings(0, code))
                     keyMatrixMain.keyMatrixLang = withDefaults(keyMatrixMain.keyMatrixLang, ui_View.getGlobalStrings(1, code))
                     keyMenuMain.keyMenuLang = withDefaults(keyMenuMain.keyMenuLang, ui_View.getGlobalStrings(2, code))
-                    macroEditorMain.macroEditorLang = withDefaults(macroEditorMain.macroEditorLang, ui_View.getGlobalStrings(3, code))
-                    gunControlMain.gunControlLang = withDefaults(gunControlMain.gunControlLang, ui_View.getGlobalStrings(4, code))
+                    macroEditorLang = withDefaults(macroEditorLang, ui_View.getGlobalStrings(3, code))
+                    gunControlLang = withDefaults(gunControlLang, ui_View.getGlobalStrings(4, code))
                     macroKeyMain.macroKeyLang = withDefaults(macroKeyMain.macroKeyLang, ui_View.getGlobalStrings(5, code))
                     // Only the bridge needs this one: it takes the DPI notification texts from it.
                     ui_View.getGlobalStrings(6, code)
-                    screenEditorMain.screenEditorLang = withDefaults(screenEditorMain.screenEditorLang, ui_View.getGlobalStrings(7, code))
+                    screenEditorLang = withDefaults(screenEditorLang, ui_View.getGlobalStrings(7, code))
                 }
 
                 // The panels that re-read the current profile and, with isSendData, send it to the mouse,
@@ -304,8 +345,8 @@ Item {
                 }
 
                 function isSwitchBlocked() {
-                    return macroEditorMain.isInputting || macroEditorMain.isInsertting || singleKeyMain.visible
-                        || macroKeyMain.visible || gunControlMain.visible
+                    return (macroEditorMain && (macroEditorMain.isInputting || macroEditorMain.isInsertting))
+                        || singleKeyMain.visible || macroKeyMain.visible || (gunControlMain && gunControlMain.visible)
                 }
 
                 function resetCurrentProfile() {
@@ -333,11 +374,11 @@ Item {
                 }
 
                 function dropDialogFocus() {
-                    if (macroEditorMain.visible)
+                    if (macroEditorMain && macroEditorMain.visible)
                         macroEditorMain.macroEditorFocus()
                     if (profileMain.visible)
                         profileMain.profileEditorFocus()
-                    if (gunControlMain.visible)
+                    if (gunControlMain && gunControlMain.visible)
                         gunControlMain.gunControlFocus()
                     if (macroKeyMain.visible)
                         macroKeyMain.macroKeyFocus()
@@ -354,9 +395,9 @@ Item {
                 Connections {
                     target: mainIten
                     function onMsg_KB(isDown, usbCode) {
-                        if (macroEditorMain.isInputting)
+                        if (macroEditorMain && macroEditorMain.isInputting)
                             macroEditorMain.detectKeyboard(isDown, usbCode)
-                        if (macroEditorMain.isInsertting)
+                        if (macroEditorMain && macroEditorMain.isInsertting)
                             macroEditorMain.detectInput(isDown, usbCode)
                         if (singleKeyMain.visible)
                             singleKeyMain.detectKeyboard(isDown, usbCode)
@@ -428,23 +469,22 @@ Item {
                                 objectName: "macroManagerButton"
                                 width: 113
                                 height: 38
-                                textValue: macroEditorMain.macroEditorLang[0]
+                                textValue: screenItem.macroEditorLang[0]
                                 fontFamily: mainIten.fontFamily
                                 onClicked: {
                                     mainIten.focusControl()
-                                    screenItem.openCentred(macroEditorMain)
+                                    screenItem.openMacroEditor()
                                 }
                             }
                             Button {
                                 objectName: "screenEditorButton"
                                 width: 113
                                 height: 38
-                                textValue: screenEditorMain.screenEditorLang[0]
+                                textValue: screenItem.screenEditorLang[0]
                                 fontFamily: mainIten.fontFamily
                                 onClicked: {
                                     mainIten.focusControl()
-                                    screenItem.refreashDPI()
-                                    screenItem.openCentred(screenEditorMain)
+                                    screenItem.openScreenEditor()
                                 }
                             }
                         }
@@ -700,7 +740,7 @@ Item {
                     }
                     onOpenGunControl: {
                         keyMenuMain.visible = false
-                        screenItem.openCentred(gunControlMain)
+                        screenItem.openGunControl()
                     }
                 }
 
@@ -848,22 +888,44 @@ Item {
                     }
                 }
 
-                MacroEditor {
-                    id: macroEditorMain
+                // The larger dialog pages, built when first opened (builtDialog).
+                Loader {
+                    id: macroEditorLoader
                     z: 3
-                    onDeleteMacroSignal: function(macroName) {
-                        keyMatrixMain.deleteMacroProc(macroName)
+                    active: false
+                    onLoaded: item.init(screenItem.startMacroNames)
+                    sourceComponent: Component {
+                        MacroEditor {
+                            dragBounds: screenItem
+                            onDeleteMacroSignal: function(macroName) {
+                                keyMatrixMain.deleteMacroProc(macroName)
+                            }
+                        }
                     }
                 }
 
-                ScreenEditor {
-                    id: screenEditorMain
+                Loader {
+                    id: screenEditorLoader
                     z: 3
+                    active: false
+                    onLoaded: item.init(screenItem.startPicture)
+                    sourceComponent: Component {
+                        ScreenEditor {
+                            dragBounds: screenItem
+                        }
+                    }
                 }
 
-                GunControl {
-                    id: gunControlMain
+                Loader {
+                    id: gunControlLoader
                     z: 3
+                    active: false
+                    onLoaded: item.init(screenItem.startGunNames, screenItem.startGunSelection)
+                    sourceComponent: Component {
+                        GunControl {
+                            dragBounds: screenItem
+                        }
+                    }
                 }
 
                 SingleKey {

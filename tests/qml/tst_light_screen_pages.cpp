@@ -318,7 +318,8 @@ private slots:
         s.view()->syncSettings();
         const QByteArray configBefore = readFile(config);
         mouse.clearLog();
-        s.pages.eval(QStringLiteral("screenEditorMain.init()"));
+        // The page is built when first needed; its init() is what the first opening runs.
+        s.pages.eval(QStringLiteral("screenItem.builtDialog(screenEditorLoader).init()"));
         QCOMPARE(s.f.blocks().size(), 0);
         QCOMPARE(readFile(config), configBefore);
         const auto cell = [&](int r, int c) {

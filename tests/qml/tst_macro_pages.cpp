@@ -319,8 +319,9 @@ private slots:
             static const char garbage[] = "\x00\xff\x13[[\n=\x7f garbage ";
             noise.write(garbage, sizeof garbage - 1);
         }
-        eval(QStringLiteral("macroEditorMain.init(); macroEditorMain.x = 190; macroEditorMain.y = 100;"
-                            "macroEditorMain.visible = true; mainMask.visible = true"));
+        // The page is opened as a user does, then reads the files written behind its back.
+        clickItem("macroManagerButton");
+        eval(QStringLiteral("macroEditorMain.init()"));
         QCOMPARE(eval(QStringLiteral("macroEditorMain.macroListModel.count")).toInt(), 3);
         QCOMPARE(eval(QStringLiteral("macroEditorMain.notice")).toString(), QString());
         QCOMPARE(eval(QStringLiteral("macroEditorMain.eventModel.count")).toInt(), 2);
@@ -338,8 +339,8 @@ private slots:
     // New preset: Y -10 on the page, 0 in the file until OK; deleting selects the next one.
     void recoilPresets()
     {
-        eval(QStringLiteral("gunControlMain.x = 265; gunControlMain.y = 155; gunControlMain.visible = true;"
-                            "mainMask.visible = true"));
+        // As the key menu's recoil entry opens it.
+        eval(QStringLiteral("screenItem.openGunControl()"));
         clickItem("gunNew");
         clickItem("gunNew");
         QCOMPARE(eval(QStringLiteral("ui_View.getNameList(1)")).toStringList(),

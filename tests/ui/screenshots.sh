@@ -48,6 +48,14 @@ at 540 556
 xdotool mousemove --window "$win" 183 180
 shot mouse-side-lit 0.5
 at 450 556
+# The macro editor and the screen editor, each closed with Escape.
+at 78 359
+shot macro-editor
+xdotool key Escape
+at 199 359
+shot screen-editor
+xdotool key Escape
+sleep 0.3
 # The DPI colour picker of the fourth stage.
 at 875 270
 shot colour-picker 0.4

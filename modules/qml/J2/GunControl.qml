@@ -7,8 +7,8 @@ import QtQuick
 PageDialog {
     id: gunControl
 
-    property var gunControlLang: ["Gun Manager", "Name", "Auxiliary Setting", "Trigger Key", "Interval Times(MS)",
-        "Deviation", "Run Times", "Unlimited", "New", "Delete", "OK", "Cancel", "", "", ""]
+    // The texts live with the main screen, which loads their language at start.
+    property var gunControlLang: screenItem.gunControlLang
     property alias gunListModel: gunNumberModel
     property string selectGunName
     property alias gunList: gunList
@@ -20,9 +20,11 @@ PageDialog {
     // Texts of the five option items, set by init.
     property var radioTexts: ["", "", "", "", ""]
 
-    function init() {
+    // With arguments, the preset names and the selected preset as read at start.
+    function init(startNames, startSelection) {
         radioTexts = [gunControlLang[3], gunControlLang[4], gunControlLang[5], gunControlLang[6], gunControlLang[7]]
-        let names = ui_View.getNameList(1)
+        const atStart = startNames !== undefined
+        let names = atStart ? startNames : ui_View.getNameList(1)
         if (names.length === 2 && names[1] === "loadertobrel")
             names = [names[0]]
         gunNumberModel.clear()
@@ -39,7 +41,7 @@ PageDialog {
                 gunTimes: clamp(at(4), 0, 255, 0)
             })
         }
-        const selected = ui_View.getselectGun(0)
+        const selected = atStart ? startSelection : ui_View.getselectGun(0)
         selectGunName = selected === undefined || selected === null ? "" : String(selected)
         let row = 0
         for (let i = 0; i < gunNumberModel.count; ++i) {

@@ -9,9 +9,8 @@ import "keyNames.js" as KeyNames
 PageDialog {
     id: macroEditor
 
-    property var macroEditorLang: ["Macro Manager", "Macro", "Sequence", "Options", "Start Record", "Stop Record",
-        "Rec Time", "Loops Timer", "New", "Delete", "OK", "Cancel", "Delete", "Insert Left Button",
-        "Insert Middle Button", "Insert Right Button", "Insert Delay", "Insert Keys", "Cancel the record ?", ""]
+    // The texts live with the main screen, which loads their language at start.
+    property var macroEditorLang: screenItem.macroEditorLang
     property bool isInputting: false
     property bool isInsertting: false
     property alias macroListModel: macroNumberModel
@@ -35,8 +34,9 @@ PageDialog {
 
     // ---- Called by the main screen ----
 
-    function init() {
-        let names = ui_View.getNameList(0)
+    // `startNames`, when given, is the list of macro names as read at start.
+    function init(startNames) {
+        let names = startNames !== undefined ? startNames : ui_View.getNameList(0)
         if (names.length === 2 && names[1] === "loadertobrel")
             names = [names[0]]
         macroNumberModel.clear()

@@ -20,6 +20,8 @@ PageDialog {
     signal closeSure()
 
     function showUI() {
+        // The choice lists the macro editor's macros, so the editor is built first.
+        screenItem.builtDialog(macroEditorLoader)
         dropDown.visible = false
         // The remembered choice is what OK assigns, so the field shows it; a macro deleted or
         // renamed since then is forgotten rather than replaced by whatever took its row.
@@ -213,7 +215,8 @@ PageDialog {
             id: dropList
             anchors.fill: parent
             anchors.margins: 1
-            model: macroEditorMain.macroListModel
+            // The macro editor is built before this page is shown.
+            model: macroEditorMain ? macroEditorMain.macroListModel : null
             currentIndex: -1
             boundsBehavior: Flickable.StopAtBounds
             highlightFollowsCurrentItem: false

@@ -10,6 +10,8 @@ Rectangle {
     property string title
     property string okText
     property string cancelText
+    // The area that the page is dragged within; a page built by a Loader names the screen.
+    property Item dragBounds: parent
     default property alias content: body.data
 
     signal closeClicked()
@@ -27,8 +29,8 @@ Rectangle {
         drag.target: dialog
         drag.minimumX: 0
         drag.minimumY: 0
-        drag.maximumX: dialog.parent ? dialog.parent.width - dialog.width : 0
-        drag.maximumY: dialog.parent ? dialog.parent.height - dialog.height : 0
+        drag.maximumX: dialog.dragBounds ? dialog.dragBounds.width - dialog.width : 0
+        drag.maximumY: dialog.dragBounds ? dialog.dragBounds.height - dialog.height : 0
     }
 
     Rectangle {

@@ -8,12 +8,13 @@ import "../basic"
 PageDialog {
     id: screenEditor
 
-    property var screenEditorLang: ["Screen Editor", "Logo", "Sensor", "DPI Value", "Versions", "Report Rate",
-        "TEXT", "Picture", "Picture", "(Only 96*39 black and white pictures are supported)"]
+    // The texts live with the main screen, which loads their language at start.
+    property var screenEditorLang: screenItem.screenEditorLang
     property int selectIndex: 1
-    property int curDPISegment: 1
-    property int curDPIValue: 600
-    property alias dpiValueTxt: dpiLabel.text
+    // The mouse's current DPI, which the main screen reads whenever the mouse reports a change.
+    readonly property int curDPISegment: screenItem.dpiSegment
+    readonly property int curDPIValue: screenItem.dpiValue
+    readonly property alias dpiValueTxt: dpiLabel.text
     property alias isTooLong: errorText.isTooLong
     property alias screenText: textInput.text
     // The box chosen in picture mode: 0 the logo, 1 the user picture, -1 neither yet.
@@ -101,9 +102,10 @@ PageDialog {
         ui_View.ui_LED_PictureDataProc(data, 1)
     }
 
-    function init() {
+    // `startPicture`, when given, is the stored picture as read at start.
+    function init(startPicture) {
         errorText.isTooLong = false
-        fillPreview(ui_View.getPictureValue(false))
+        fillPreview(startPicture !== undefined ? startPicture : ui_View.getPictureValue(false))
     }
 
     function close() {
@@ -263,7 +265,7 @@ PageDialog {
                 id: dpiLabel
                 anchors.centerIn: parent
                 visible: screenEditor.selectIndex === 2
-                text: "DPI1:600"
+                text: "DPI" + screenEditor.curDPISegment + ":" + screenEditor.curDPIValue
                 color: "#ffffff"
                 font.family: mainIten.fontFamily
                 font.pixelSize: 22
