@@ -106,7 +106,11 @@ helpers+=($!)
 until_true 5 has_tray || { cat "$work/trayer.txt"; fail "trayer did not start"; }
 sleep 0.5
 start_program --simulate
+# With a tray host the first window found may be the embedded tray icon: wait for the main
+# window's pages before the click, or it is lost on a loaded machine.
+until_true 15 main_window >/dev/null || fail "no main window with a tray"
 win="$(main_window)"
+wait_drawn
 close_button
 until_true 5 sh -c "! xdotool search --onlyvisible --class skald-config 2>/dev/null | grep -qx $win" \
     || fail "with a tray, close did not hide the window"
