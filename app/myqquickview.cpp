@@ -12,6 +12,11 @@
 #include <QLocale>
 #include <QMetaObject>
 #include <QProcess>
+#include <QTimer>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+#include <QQuickWindow>
 #include <QQuickItem>
 #include <QSettings>
 #include <QThread>
@@ -107,6 +112,27 @@ void myQQuickView::setProtectUI(int busyTime)
 void myQQuickView::showLinkBusy(bool busy)
 {
     invokeRoot("setLinkBusy", Qt::DirectConnection, {busy});
+}
+
+void myQQuickView::setPicturesShown(bool shown)
+{
+    QQuickItem *root = rootObject();
+    if (!root || root->property("picturesShown").toBool() == shown)
+        return;
+    root->setProperty("picturesShown", shown);
+    if (shown)
+        return;
+    // A hidden view renders no more frames by itself: one frame nobody sees lets the scene
+    // drop the pictures' textures, and the image cache then lets the pictures themselves go.
+    grabFramebuffer();
+    quickWindow()->releaseResources();
+#ifdef __GLIBC__
+    // The freed pictures stay in the allocator's free lists otherwise.
+    QTimer::singleShot(1000, this, [this] {
+        if (!isVisible())
+            malloc_trim(0);
+    });
+#endif
 }
 
 void myQQuickView::holdDeviceCommands()

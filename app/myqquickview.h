@@ -36,6 +36,9 @@ public:
     void setProtectUI(int busyTime);
     // The link's queue has been busy for a while, or is empty again: the busy overlay.
     void showLinkBusy(bool busy);
+    // The window was shown or hidden (not minimised): a hidden window's pictures are let go
+    // and dropped from the image cache, and decoded again when it is shown.
+    void setPicturesShown(bool shown);
     // 0: keys cannot be captured, 1: only in the program's own windows, 2: in the whole session.
     void setCaptureReach(int reach) { captureReach = reach; }
 

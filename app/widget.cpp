@@ -16,6 +16,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
@@ -236,6 +238,23 @@ void Widget::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     exitSYS();
+}
+
+void Widget::showEvent(QShowEvent *event)
+{
+    // Before the window is mapped: its first frame has every picture.
+    if (myQQuickView *v = view())
+        v->setPicturesShown(true);
+    QWidget::showEvent(event);
+}
+
+void Widget::hideEvent(QHideEvent *event)
+{
+    // A spontaneous hide is the window being minimised: it keeps its pictures, so that it
+    // comes back as it went. Hidden in the tray, it lets them go.
+    if (myQQuickView *v = view(); v && !event->spontaneous())
+        v->setPicturesShown(false);
+    QWidget::hideEvent(event);
 }
 
 void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)

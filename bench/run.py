@@ -19,6 +19,7 @@ and of the program alone:
   exposed   exec to the program handling the window's first expose, ms
   frame     exec to the first frame painted by the view, ms
   hidden    RSS and its anonymous part 3 s after the window's close button hid it in the tray
+            (a tray host, trayer, is started for this step only)
   apply     wall time of `--simulate --apply-profile 1`, ms, against the 840 ms of delays
             that the mouse protocol mandates for an apply, and its steps: exec to main(), the
             window and its pages built, the pages ready (first initUI), the commands sent, the
@@ -186,18 +187,34 @@ def read_probe(path, timeout):
     return marks
 
 
-def hide_in_tray(proc, env, watch):
-    """Clicks the window's close button; True once the window is unmapped and the program runs on."""
+def main_window(proc, env):
+    """The program's main window (its tray icon is a window too), or None."""
     found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)], env=env,
                            capture_output=True, text=True)
-    windows = found.stdout.split()
-    if not windows:
-        return False
+    for window in found.stdout.split():
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", window], env=env, capture_output=True, text=True)
+        if "Geometry: 1000x640" in geometry.stdout:
+            return window
+    return None
+
+
+def hide_in_tray(proc, env, watch):
+    """Starts a tray host, clicks the window's close button; True once the window is unmapped
+    and the program runs on. Returns the tray host's process too, for the caller to end."""
+    window = main_window(proc, env)
+    if not window or not shutil.which("trayer"):
+        return False, None
+    # Only now: a tray host's own windows and the embedded icon would spoil the mapping figures.
+    tray = subprocess.Popen(["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request"],
+                            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1.5)
     t0 = time.time_ns()
-    subprocess.run(["xdotool", "mousemove", "--window", windows[0], str(CLOSE_BUTTON[0]), str(CLOSE_BUTTON[1]),
+    subprocess.run(["xdotool", "mousemove", "--window", window, str(CLOSE_BUTTON[0]), str(CLOSE_BUTTON[1]),
                     "click", "1"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    unmapped = watch.first_after(t0, 3, "UnmapNotify")
-    return bool(unmapped) and proc.poll() is None
+    hidden = bool(watch.first_after(t0, 3, "UnmapNotify")) and proc.poll() is None
+    # Without a tray the close button minimises, which unmaps the window too.
+    state = subprocess.run(["xprop", "-id", window, "WM_STATE"], env=env, capture_output=True, text=True).stdout
+    return hidden and "Iconic" not in state, tray
 
 
 def start_run(cmd, env, idle, watch, probe=None, hide=False):
@@ -225,10 +242,15 @@ def start_run(cmd, env, idle, watch, probe=None, hide=False):
             time.sleep(10)
             c1, w1 = cpu_seconds(proc.pid), time.monotonic()
             result["idle_cpu"] = 100.0 * (c1 - c0) / (w1 - w0)
-        if hide and hide_in_tray(proc, env, watch):
-            time.sleep(3)
-            hidden = memory(proc.pid)
-            result["hidden_rss"], result["hidden_anon"] = hidden["rss"], hidden["anon"]
+        if hide:
+            hidden, tray = hide_in_tray(proc, env, watch)
+            if hidden:
+                time.sleep(3)
+                memory_hidden = memory(proc.pid)
+                result["hidden_rss"], result["hidden_anon"] = memory_hidden["rss"], memory_hidden["anon"]
+            if tray:
+                tray.terminate()
+                tray.wait()
     proc.terminate()
     try:
         proc.wait(5)
@@ -360,7 +382,7 @@ def main():
             print(f"{'  anonymous':26} {median(runs, 'hidden_anon'):9.1f} MiB "
                   f"({median(runs, 'hidden_anon') - median(runs, 'anon'):+.1f} MiB against shown)")
         else:
-            print(f"{'RSS hidden in the tray':26} not measured: the close button did not hide the window")
+            print(f"{'RSS hidden in the tray':26} not measured: no tray host (trayer), or the close button did not hide the window")
         if not args.no_idle:
             row("idle CPU over 10 s, %", "idle_cpu", "%", digits=3)
     if applies:

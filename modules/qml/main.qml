@@ -32,6 +32,9 @@ Item {
     // changes it, the texts of this run stay as they are.
     property string storedLanguage: ""
     property bool isPowerOn: false
+    // False while the window is hidden (in the tray, or never shown, as in a command-line
+    // apply): no picture is decoded or kept then.
+    property bool picturesShown: false
     // At the first start the DPI and report-rate pages take the mouse's own values, which it
     // keeps across programs; a command-line apply sends the stored profile as it stands.
     property bool adoptMouseValues: true
@@ -60,6 +63,8 @@ Item {
     signal msg_MS(bool isDown, int vornCode, int x, int y)
 
     function skinImage(group, file) {
+        if (!picturesShown)
+            return ""
         return "qrc:/" + group + "/modules/img/skin" + skin_No + "/" + group + "/" + file
     }
 
@@ -406,6 +411,8 @@ Item {
 
                 Environment {
                     anchors.fill: parent
+                    pictureShown: mainIten.picturesShown
+                    pictureAsynchronous: !mainIten.isPowerOn
                     onAreaPressed: {
                         mainIten.emptyAreaPressed()
                         mainIten.focusControl()
@@ -416,7 +423,7 @@ Item {
                     x: 18
                     y: 32
                     visible: mainIten.isWorkingScreen
-                    asynchronous: true
+                    asynchronous: !mainIten.isPowerOn
                     source: mainIten.skinImage("index", "logo.png")
                 }
 

@@ -24,9 +24,11 @@ Item {
             width: index === 1 ? 430 : 300
             height: index === 1 ? 300 : 430
             visible: mouse.isSide === (index === 1)
+            // At start the pictures are decoded on the image reader thread while the pages are
+            // created; a window coming back from the tray decodes them before its first frame.
 
             Image {
-                asynchronous: true
+                asynchronous: !mainIten.isPowerOn
                 source: mainIten.skinImage("mouse", view.name + ".png")
             }
             Repeater {
@@ -39,7 +41,7 @@ Item {
                     x: MousePictures.places[button][0]
                     y: MousePictures.places[button][1]
                     visible: index < 6 || mouse.keyCount > index
-                    asynchronous: true
+                    asynchronous: !mainIten.isPowerOn
                     source: mainIten.skinImage("mouse", button + (selected ? "_h" : "") + ".png")
                 }
             }
