@@ -175,9 +175,9 @@ Item {
                 readonly property var programListDialog: programListLoader.item
                 // The macro editor, the screen editor and the recoil page are built when first
                 // opened (builtDialog); until then these are null.
-                readonly property Item macroEditorMain: macroEditorLoader.item
-                readonly property Item screenEditorMain: screenEditorLoader.item
-                readonly property Item gunControlMain: gunControlLoader.item
+                readonly property var macroEditorMain: macroEditorLoader.item
+                readonly property var screenEditorMain: screenEditorLoader.item
+                readonly property var gunControlMain: gunControlLoader.item
                 // What those pages read at start, kept for the moment each is first opened.
                 property var startMacroNames: []
                 property var startGunNames: []
@@ -900,7 +900,7 @@ Item {
                     id: macroEditorLoader
                     z: 3
                     active: false
-                    onLoaded: item.init(screenItem.startMacroNames)
+                    onLoaded: screenItem.macroEditorMain.init(screenItem.startMacroNames)
                     sourceComponent: Component {
                         MacroEditor {
                             dragBounds: screenItem
@@ -915,7 +915,7 @@ Item {
                     id: screenEditorLoader
                     z: 3
                     active: false
-                    onLoaded: item.init(screenItem.startPicture)
+                    onLoaded: screenItem.screenEditorMain.init(screenItem.startPicture)
                     sourceComponent: Component {
                         ScreenEditor {
                             dragBounds: screenItem
@@ -927,7 +927,7 @@ Item {
                     id: gunControlLoader
                     z: 3
                     active: false
-                    onLoaded: item.init(screenItem.startGunNames, screenItem.startGunSelection)
+                    onLoaded: screenItem.gunControlMain.init(screenItem.startGunNames, screenItem.startGunSelection)
                     sourceComponent: Component {
                         GunControl {
                             dragBounds: screenItem
