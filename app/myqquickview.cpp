@@ -12,14 +12,14 @@
 #include <QLocale>
 #include <QMetaObject>
 #include <QProcess>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QThread>
 #include <QTimer>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-#include <QQuickWindow>
-#include <QQuickItem>
-#include <QSettings>
-#include <QThread>
 
 myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
 {

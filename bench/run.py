@@ -199,8 +199,9 @@ def main_window(proc, env):
 
 
 def hide_in_tray(proc, env, watch):
-    """Starts a tray host, clicks the window's close button; True once the window is unmapped
-    and the program runs on. Returns the tray host's process too, for the caller to end."""
+    """Starts a tray host and clicks the window's close button. Returns (hidden, tray host):
+    hidden once the window is unmapped, not minimised, and the program runs on; the tray host's
+    process (or None) for the caller to end."""
     window = main_window(proc, env)
     if not window or not shutil.which("trayer"):
         return False, None
