@@ -173,11 +173,15 @@ Item {
                 // The texts of the program list, which is built when it is first opened.
                 readonly property var programListLang: mainIten.mainLang.slice(35, 52)
                 readonly property var programListDialog: programListLoader.item
-                // The macro editor, the screen editor and the recoil page are built when first
-                // opened (builtDialog); until then these are null.
+                // The dialog pages are built when first opened (builtDialog); until then these
+                // are null.
                 readonly property var macroEditorMain: macroEditorLoader.item
                 readonly property var screenEditorMain: screenEditorLoader.item
                 readonly property var gunControlMain: gunControlLoader.item
+                readonly property var keyMenuMain: keyMenuLoader.item
+                readonly property var singleKeyMain: singleKeyLoader.item
+                readonly property var macroKeyMain: macroKeyLoader.item
+                readonly property var colorBar: colorBarLoader.item
                 // What those pages read at start, kept for the moment each is first opened.
                 property var startMacroNames: []
                 property var startGunNames: []
@@ -195,6 +199,16 @@ Item {
                     "TEXT", "Picture", "Picture", "(Only 96*39 black and white pictures are supported)"]
                 property var gunControlLang: ["Gun Manager", "Name", "Auxiliary Setting", "Trigger Key", "Interval Times(MS)",
                     "Deviation", "Run Times", "Unlimited", "New", "Delete", "OK", "Cancel", "", "", ""]
+                // The texts of the key menu, and of the macro choice and single-key dialogs.
+                property var keyMenuLang: ["Left Button", "Right Button", "Middle Button", "Auto Run", "Fire Mode", "Fire key",
+                    "DPI Setting +", "Multimedia Commands +", "Basic Commands +", "Additional Commands +", "Assign Keyboard Key",
+                    "Macro", "Gun Management", "Deactivated", "DPI +", "DPI -", "DPI LOOP", "Media Player", "Next Track",
+                    "Previous Track", "Stop", "Play/Pause", "Mute", "Volume Up", "Volume Down", "New", "Cut", "Copy", "Paste",
+                    "Save", "Print", "Find", "Redo", "Undo", "Select All", "My Computer", "Web Home", "Search Computer",
+                    "Maximize", "Minimize", "Show DeskTop", "RUN", "Forward", "Back", ""]
+                property var macroKeyLang: ["Macro Key", "Select Macro", "Macro runs once after \npressing button",
+                    "Macro loops until any \nbutton is pressed", "Macro loops until button \nis released", "OK", "Cancel",
+                    "Key", "Please assign a Key", "Null Macro"]
 
                 // The first initUI after the window appeared: language, current profile, pages.
                 function powerOn() {
@@ -211,7 +225,6 @@ Item {
                     profileMain.init()
                     reportRateMain.init(false)
                     keyMatrixMain.init(false)
-                    keyMenuMain.init()
                     xySettingMain.init(false)
                     dpiSettingMain.init(false)
                     lightControlMain.init(false)
@@ -225,6 +238,16 @@ Item {
                 function builtDialog(loader) {
                     loader.active = true
                     return loader.item
+                }
+
+                function isShown(page) {
+                    return page !== null && page.visible
+                }
+
+                // Hides a page that has been built.
+                function hide(page) {
+                    if (page)
+                        page.visible = false
                 }
 
                 function openMacroEditor() {
@@ -254,9 +277,9 @@ Item {
                         scrollRateMain.textInputFocus = false
                         mainIten.isScrollRateFocus = false
                     }
-                    keyMenuMain.visible = false
+                    hide(keyMenuMain)
                     mouseMain.selectKey = -1
-                    colorBar.visible = false
+                    hide(colorBar)
                     askMenu.visible = false
                 }
 
@@ -278,10 +301,10 @@ Item {
                     const code = "lang_025044"
                     mainIten.mainLang = withDefaults(mainIten.mainLang, ui_View.getGlobalStrings(0, code))
                     keyMatrixMain.keyMatrixLang = withDefaults(keyMatrixMain.keyMatrixLang, ui_View.getGlobalStrings(1, code))
-                    keyMenuMain.keyMenuLang = withDefaults(keyMenuMain.keyMenuLang, ui_View.getGlobalStrings(2, code))
+                    keyMenuLang = withDefaults(keyMenuLang, ui_View.getGlobalStrings(2, code))
                     macroEditorLang = withDefaults(macroEditorLang, ui_View.getGlobalStrings(3, code))
                     gunControlLang = withDefaults(gunControlLang, ui_View.getGlobalStrings(4, code))
-                    macroKeyMain.macroKeyLang = withDefaults(macroKeyMain.macroKeyLang, ui_View.getGlobalStrings(5, code))
+                    macroKeyLang = withDefaults(macroKeyLang, ui_View.getGlobalStrings(5, code))
                     // Only the bridge needs this one: it takes the DPI notification texts from it.
                     ui_View.getGlobalStrings(6, code)
                     screenEditorLang = withDefaults(screenEditorLang, ui_View.getGlobalStrings(7, code))
@@ -351,7 +374,7 @@ Item {
 
                 function isSwitchBlocked() {
                     return (macroEditorMain && (macroEditorMain.isInputting || macroEditorMain.isInsertting))
-                        || singleKeyMain.visible || macroKeyMain.visible || (gunControlMain && gunControlMain.visible)
+                        || isShown(singleKeyMain) || isShown(macroKeyMain) || isShown(gunControlMain)
                 }
 
                 function resetCurrentProfile() {
@@ -373,9 +396,10 @@ Item {
                     const offsets = [25, 61, 98, -17, 20]
                     const x = dpiSelect >= 0 && dpiSelect < offsets.length ? offsets[dpiSelect] : 58
                     const p = dpiSettingMain.mapToItem(mainIten, x, 252)
-                    colorBar.x = Math.round(p.x)
-                    colorBar.y = Math.round(p.y)
-                    colorBar.open(dpiColor)
+                    const picker = builtDialog(colorBarLoader)
+                    picker.x = Math.round(p.x)
+                    picker.y = Math.round(p.y)
+                    picker.open(dpiColor)
                 }
 
                 function dropDialogFocus() {
@@ -385,7 +409,7 @@ Item {
                         profileMain.profileEditorFocus()
                     if (gunControlMain && gunControlMain.visible)
                         gunControlMain.gunControlFocus()
-                    if (macroKeyMain.visible)
+                    if (isShown(macroKeyMain))
                         macroKeyMain.macroKeyFocus()
                 }
 
@@ -404,7 +428,7 @@ Item {
                             macroEditorMain.detectKeyboard(isDown, usbCode)
                         if (macroEditorMain && macroEditorMain.isInsertting)
                             macroEditorMain.detectInput(isDown, usbCode)
-                        if (singleKeyMain.visible)
+                        if (isShown(singleKeyMain))
                             singleKeyMain.detectKeyboard(isDown, usbCode)
                     }
                 }
@@ -444,21 +468,22 @@ Item {
                         id: keyMatrixMain
                         onClickFrame: mainIten.focusControl()
                         onEnterBtn: function(index) {
-                            if (!keyMenuMain.visible)
+                            if (!isShown(keyMenuMain))
                                 mouseMain.selectKey = index
                         }
                         onLeaveBtn: {
-                            if (!keyMenuMain.visible)
+                            if (!isShown(keyMenuMain))
                                 mouseMain.selectKey = -1
                         }
                         onClickKeyMatrix: function(index) {
-                            colorBar.visible = false
+                            hide(colorBar)
                             askMenu.visible = false
                             mouseMain.selectKey = index
-                            keyMenuMain.x = keyMatrixMain.getx(index)
-                            keyMenuMain.y = keyMatrixMain.gety(index)
-                            keyMenuMain.visible = true
-                            keyMenuMain.reset(keyMatrixMain.focusIndex === index)
+                            const menu = builtDialog(keyMenuLoader)
+                            menu.x = keyMatrixMain.getx(index)
+                            menu.y = keyMatrixMain.gety(index)
+                            menu.visible = true
+                            menu.reset(keyMatrixMain.focusIndex === index)
                         }
                     }
 
@@ -519,7 +544,7 @@ Item {
                     boundsBehavior: Flickable.StopAtBounds
                     clip: true
                     visible: mainIten.isWorkingScreen
-                    onMovementStarted: colorBar.visible = false
+                    onMovementStarted: screenItem.hide(colorBar)
 
                     Column {
                         id: rightPanels
@@ -529,7 +554,7 @@ Item {
                             id: dpiSettingMain
                             onClickFrame: mainIten.focusControl()
                             onClickDpiSetting: {
-                                keyMenuMain.visible = false
+                                screenItem.hide(keyMenuMain)
                                 mouseMain.selectKey = -1
                                 askMenu.visible = false
                             }
@@ -631,7 +656,7 @@ Item {
                         onPressed: function(mouse) {
                             scrollBar.pressY = mapToItem(mainIten, mouse.x, mouse.y).y
                             scrollBar.pressContentY = rightColumn.contentY
-                            colorBar.visible = false
+                            screenItem.hide(colorBar)
                         }
                         onPositionChanged: function(mouse) {
                             if (!pressed)
@@ -719,35 +744,46 @@ Item {
                     }
                 }
 
-                KeyMenu {
-                    id: keyMenuMain
-                    onMenuCmd: function(menuStr) {
-                        const bytes = [0, 2, 4, 6].map(i => parseInt(menuStr.substr(i, 2), 16) || 0)
-                        keyMatrixMain.modifyData(mouseMain.selectKey, bytes[0], bytes[1], bytes[2], bytes[3])
-                        keyMatrixMain.refreashUI()
-                        keyMenuMain.visible = false
-                        mouseMain.selectKey = -1
-                    }
-                    onCancelled: {
-                        const row = mouseMain.selectKey
-                        mainIten.focusControl()
-                        keyMatrixMain.focusRow(row)
-                    }
-                    // The dialogs act on the selected button, so the selection stays.
-                    onOpenSingleKey: {
-                        const withKeyboard = keyMenuMain.activeFocus
-                        keyMenuMain.visible = false
-                        screenItem.openCentred(singleKeyMain)
-                        singleKeyMain.showUI(withKeyboard)
-                    }
-                    onOpenMacroKey: {
-                        keyMenuMain.visible = false
-                        screenItem.openCentred(macroKeyMain)
-                        macroKeyMain.showUI()
-                    }
-                    onOpenGunControl: {
-                        keyMenuMain.visible = false
-                        screenItem.openGunControl()
+                // The key menu, the colour picker and the two key dialogs are built when first
+                // opened too (builtDialog).
+                Loader {
+                    id: keyMenuLoader
+                    active: false
+                    sourceComponent: Component {
+                        KeyMenu {
+                            id: keyMenu
+                            keyMenuLang: screenItem.keyMenuLang
+                            onMenuCmd: function(menuStr) {
+                                const bytes = [0, 2, 4, 6].map(i => parseInt(menuStr.substr(i, 2), 16) || 0)
+                                keyMatrixMain.modifyData(mouseMain.selectKey, bytes[0], bytes[1], bytes[2], bytes[3])
+                                keyMatrixMain.refreashUI()
+                                keyMenu.visible = false
+                                mouseMain.selectKey = -1
+                            }
+                            onCancelled: {
+                                const row = mouseMain.selectKey
+                                mainIten.focusControl()
+                                keyMatrixMain.focusRow(row)
+                            }
+                            // The dialogs act on the selected button, so the selection stays.
+                            onOpenSingleKey: {
+                                const withKeyboard = keyMenu.activeFocus
+                                keyMenu.visible = false
+                                const dialog = screenItem.builtDialog(singleKeyLoader)
+                                screenItem.openCentred(dialog)
+                                dialog.showUI(withKeyboard)
+                            }
+                            onOpenMacroKey: {
+                                keyMenu.visible = false
+                                const dialog = screenItem.builtDialog(macroKeyLoader)
+                                screenItem.openCentred(dialog)
+                                dialog.showUI()
+                            }
+                            onOpenGunControl: {
+                                keyMenu.visible = false
+                                screenItem.openGunControl()
+                            }
+                        }
                     }
                 }
 
@@ -755,13 +791,18 @@ Item {
                     id: _KeyCodeString
                 }
 
-                ColorBar {
-                    id: colorBar
-                    objectName: "colorBar"
-                    visible: false
-                    fontFamily: mainIten.fontFamily
-                    onColorPicked: function(colour) {
-                        dpiSettingMain.setColor(colour)
+                Loader {
+                    id: colorBarLoader
+                    active: false
+                    sourceComponent: Component {
+                        ColorBar {
+                            objectName: "colorBar"
+                            visible: false
+                            fontFamily: mainIten.fontFamily
+                            onColorPicked: function(colour) {
+                                dpiSettingMain.setColor(colour)
+                            }
+                        }
                     }
                 }
 
@@ -935,16 +976,27 @@ Item {
                     }
                 }
 
-                SingleKey {
-                    id: singleKeyMain
+                Loader {
+                    id: singleKeyLoader
                     z: 3
-                    onCloseSure: screenItem.closeKeyDialog(singleKeyMain)
+                    active: false
+                    sourceComponent: Component {
+                        SingleKey {
+                            onCloseSure: screenItem.closeKeyDialog(screenItem.singleKeyMain)
+                        }
+                    }
                 }
 
-                MacroKey {
-                    id: macroKeyMain
+                Loader {
+                    id: macroKeyLoader
                     z: 3
-                    onCloseSure: screenItem.closeKeyDialog(macroKeyMain)
+                    active: false
+                    sourceComponent: Component {
+                        MacroKey {
+                            macroKeyLang: screenItem.macroKeyLang
+                            onCloseSure: screenItem.closeKeyDialog(screenItem.macroKeyMain)
+                        }
+                    }
                 }
 
                 Profile {

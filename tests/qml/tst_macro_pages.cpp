@@ -87,7 +87,7 @@ class TestMacroPages : public QObject
 
     void assignByDialog(int button)
     {
-        eval(QStringLiteral("mouseMain.selectKey = %1; macroKeyMain.x = 340; macroKeyMain.y = 190;"
+        eval(QStringLiteral("mouseMain.selectKey = %1; builtDialog(macroKeyLoader); macroKeyMain.x = 340; macroKeyMain.y = 190;"
                             "mainMask.visible = true; macroKeyMain.showUI()").arg(button));
         clickItem("macroKeyOk");
     }
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(storedEvents(QStringLiteral("Macro_0")), (QStringList{QStringLiteral("1,A"), QStringLiteral("2,A")}));
 
         // Buttons 4 and 5 (index 3 and 4) play it; the second time the dialog offers the last choice.
-        eval(QStringLiteral("mouseMain.selectKey = 3; mainMask.visible = true; macroKeyMain.showUI()"));
+        eval(QStringLiteral("mouseMain.selectKey = 3; mainMask.visible = true; builtDialog(macroKeyLoader).showUI()"));
         QCOMPARE(eval(QStringLiteral("macroKeyMain.fieldText")).toString(), QString());
         clickItem("macroField");
         QVERIFY(eval(QStringLiteral("macroKeyMain.isDropped")).toBool());

@@ -105,8 +105,8 @@ private slots:
         }
         for (const char *page : {"macroEditorMain", "screenEditorMain", "gunControlMain"})
             QVERIFY(host.eval(QStringLiteral("%1.visible").arg(QLatin1String(page))).toBool());
-        for (const char *page : {"singleKeyMain", "macroKeyMain", "profileMain", "keyMenuMain", "factorysure",
-                                 "askMenu"}) {
+        for (const char *page : {"builtDialog(singleKeyLoader)", "builtDialog(macroKeyLoader)", "profileMain",
+                                 "builtDialog(keyMenuLoader)", "builtDialog(colorBarLoader)", "factorysure", "askMenu"}) {
             host.eval(QStringLiteral("%1.visible = true").arg(QLatin1String(page)));
             QCoreApplication::processEvents();
         }
@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(host.eval(QStringLiteral("macroEditorMain.title")).toString(), QStringLiteral("宏管理"));
         QCOMPARE(host.eval(QStringLiteral("screenEditorMain.title")).toString(), QStringLiteral("屏幕编辑"));
         // No list in the file at all: English.
-        QCOMPARE(host.eval(QStringLiteral("keyMenuMain.keyMenuLang[0]")).toString(), QStringLiteral("Left Button"));
+        QCOMPARE(host.eval(QStringLiteral("builtDialog(keyMenuLoader).keyMenuLang[0]")).toString(), QStringLiteral("Left Button"));
         QCOMPARE(host.warnings(), QStringList());
     }
 
@@ -270,6 +270,7 @@ private slots:
         PageHost host;
         QVERIFY(host.load());
         host.call("initUI", {1});
+        host.eval(QStringLiteral("builtDialog(colorBarLoader)"));
         const auto colourAt = [&](int p) { return host.eval(QStringLiteral("colorBar.colorAt(%1)").arg(p)).toString(); };
         QCOMPARE(colourAt(-2), QStringLiteral("#ff0000"));
         QCOMPARE(colourAt(8), QStringLiteral("#ff7900"));     // t = floor(10 * 255 / 21) = 121
@@ -580,6 +581,7 @@ private slots:
         QCOMPARE(host.eval(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
 
         // Captured keys reach the single-key dialog only while it is shown.
+        host.eval(QStringLiteral("builtDialog(singleKeyLoader)"));
         host.call("detectKeyboard", {true, 0x04});
         QCOMPARE(host.eval(QStringLiteral("singleKeyMain.keyCode")).toInt(), -1);
         host.eval(QStringLiteral("singleKeyMain.visible = true"));

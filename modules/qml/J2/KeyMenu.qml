@@ -7,12 +7,8 @@ import QtQuick
 Rectangle {
     id: keyMenu
 
-    property var keyMenuLang: ["Left Button", "Right Button", "Middle Button", "Auto Run", "Fire Mode", "Fire key",
-        "DPI Setting +", "Multimedia Commands +", "Basic Commands +", "Additional Commands +", "Assign Keyboard Key",
-        "Macro", "Gun Management", "Deactivated", "DPI +", "DPI -", "DPI LOOP", "Media Player", "Next Track",
-        "Previous Track", "Stop", "Play/Pause", "Mute", "Volume Up", "Volume Down", "New", "Cut", "Copy", "Paste",
-        "Save", "Print", "Find", "Redo", "Undo", "Select All", "My Computer", "Web Home", "Search Computer",
-        "Maximize", "Minimize", "Show DeskTop", "RUN", "Forward", "Back", ""]
+    // Its texts; the main screen holds them, in the language in use.
+    property var keyMenuLang: []
 
     // Rows: `lang` indexes keyMenuLang (-1 for "Fn"); `cmd` is the entry it assigns, `sub` the
     // submenu it opens, `open` the dialog it opens; `hides` closes every submenu on hover.
@@ -45,9 +41,6 @@ Rectangle {
     signal openGunControl()
     // Escape: the menu closes and the keyboard goes back to the button list.
     signal cancelled()
-
-    function init() {
-    }
 
     function itemText(lang) {
         return lang < 0 ? "Fn" : keyMenuLang[lang]

@@ -7,9 +7,8 @@ import QtQuick
 PageDialog {
     id: macroKey
 
-    property var macroKeyLang: ["Macro Key", "Select Macro", "Macro runs once after \npressing button",
-        "Macro loops until any \nbutton is pressed", "Macro loops until button \nis released", "OK", "Cancel",
-        "Key", "Please assign a Key", "Null Macro"]
+    // Its texts; the main screen holds them, in the language in use.
+    property var macroKeyLang: []
     property int macroType: 0
     // The drop-down's last choice, kept between openings.
     property string chosenName

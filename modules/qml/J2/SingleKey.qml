@@ -60,9 +60,9 @@ PageDialog {
     objectName: "singleKey"
     width: 300
     height: 170
-    title: macroKeyMain.macroKeyLang[7]
-    okText: macroKeyMain.macroKeyLang[5]
-    cancelText: macroKeyMain.macroKeyLang[6]
+    title: screenItem.macroKeyLang[7]
+    okText: screenItem.macroKeyLang[5]
+    cancelText: screenItem.macroKeyLang[6]
     onCloseClicked: closeSure()
     onOkClicked: accept()
     onCancelClicked: closeSure()
@@ -84,7 +84,7 @@ PageDialog {
     Text {
         width: parent.width
         horizontalAlignment: Text.AlignHCenter
-        text: macroKeyMain.macroKeyLang[8]
+        text: screenItem.macroKeyLang[8]
         color: mainIten.fontColor
         font.family: mainIten.fontFamily
         font.pixelSize: mainIten.fontNormalSize
