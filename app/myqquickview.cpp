@@ -135,6 +135,11 @@ void myQQuickView::setPicturesShown(bool shown)
 #endif
 }
 
+void myQQuickView::dropUnusedPictures()
+{
+    quickWindow()->releaseResources();
+}
+
 void myQQuickView::holdDeviceCommands()
 {
     if (hidThread)

@@ -70,6 +70,9 @@ public slots:
     void holdDeviceCommands();
     void releaseDeviceCommands();
     void openUpdateExe();
+    // Pictures that no page shows any more (the power-on logo) leave the image cache now
+    // rather than half a minute later.
+    void dropUnusedPictures();
     // The model of device kind `kind` as the pages use it: sensorName, dpiMinimum, dpiMaximum, dpiStep.
     QVariantMap getModel(int kind);
 

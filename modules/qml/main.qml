@@ -155,6 +155,7 @@ Item {
             if (powerOnLogo.visible && mainIten.isPowerOn) {
                 powerOnLogo.visible = false
                 mainIten.isWorkingScreen = true
+                ui_View.dropUnusedPictures()
             }
         }
     }

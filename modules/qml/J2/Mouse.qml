@@ -17,19 +17,22 @@ Item {
             id: view
             required property int index
             readonly property string name: index === 1 ? "mouseSide" : "mouseTop"
+            // Only the view shown holds its pictures.
+            readonly property bool shown: mouse.isSide === (index === 1)
             // Each button picture is cut to what it draws (its plain and lit pictures alike) and lies
             // at its own place in the view.
             x: 497 - width / 2
             y: index === 1 ? 170 : 92
             width: index === 1 ? 430 : 300
             height: index === 1 ? 300 : 430
-            visible: mouse.isSide === (index === 1)
+            visible: shown
             // At start the pictures are decoded on the image reader thread while the pages are
-            // created; a window coming back from the tray decodes them before its first frame.
+            // created; a window coming back from the tray, or the other view chosen, decodes them
+            // before the next frame.
 
             Image {
                 asynchronous: !mainIten.isPowerOn
-                source: mainIten.skinImage("mouse", view.name + ".png")
+                source: view.shown ? mainIten.skinImage("mouse", view.name + ".png") : ""
             }
             Repeater {
                 model: 9
@@ -42,7 +45,7 @@ Item {
                     y: MousePictures.places[button][1]
                     visible: index < 6 || mouse.keyCount > index
                     asynchronous: !mainIten.isPowerOn
-                    source: mainIten.skinImage("mouse", button + (selected ? "_h" : "") + ".png")
+                    source: view.shown ? mainIten.skinImage("mouse", button + (selected ? "_h" : "") + ".png") : ""
                 }
             }
         }
