@@ -186,7 +186,7 @@ private slots:
         QVERIFY(!s.eval(QStringLiteral("singleKeyMain.visible || mainMask.visible")).toBool());
         QCOMPARE(s.eval(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
         QCOMPARE(s.slot(2), QByteArray("0000e000"));
-        QCOMPARE(s.label(2), QStringLiteral("Button AssignmentL Ctrl"));
+        QCOMPARE(s.label(2), QStringLiteral("Keyboard Key-L Ctrl"));
 
         // Two modifiers and a key: the key pressed last is the one meant, whatever is let go last.
         s.choose(5, 10);
@@ -292,8 +292,8 @@ private slots:
             {"03002302", "Web Home"}, {"03002102", "Search Computer"}, {"07000100", "DPI +"}, {"07000200", "DPI -"},
             {"07000300", "DPI LOOP"}, {"0a070000", "Fn"}, {"0af01e02", "Fn"}, {"0bf04000", "Fire Key"},
             {"0bf0ff11", "Fire Key"}, {"0f002e00", "Auto Run"}, {"0f000500", "Fire Mode"},
-            {"08000200", "Gun Management"}, {"08000101", ""}, {"00002900", "Button AssignmentEsc"},
-            {"00008600", "Button Assignment"}, {"04000100", ""}};
+            {"08000200", "Gun Management"}, {"08000101", ""}, {"00002900", "Keyboard Key-Esc"},
+            {"00008600", "Keyboard Key-"}, {"04000100", ""}};
         const QList<QPair<QByteArray, QString>> chinese = {
             {"0100f000", "左键"}, {"0100f100", "右键"}, {"0100f200", "中键"}, {"0100f400", "前进"},
             {"0100f300", "后退"}, {"0f002e00", "自动奔跑"}, {"0f000500", "开火模式"}, {"0af01e02", "Fn"},

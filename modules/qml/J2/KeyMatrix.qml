@@ -41,7 +41,7 @@ Panel {
         if (entry.every(b => b === 0))
             return keyMatrixLang[1]
         if (entry[0] === 0 && entry[1] === 0 && entry[3] === 0)
-            return keyMatrixLang[3] + _KeyCodeString.keycodeTostr(entry[2])
+            return keyMatrixLang[2] + _KeyCodeString.keycodeTostr(entry[2])
         if (entry[0] === 11 && entry[1] === 240)
             return keyMatrixLang[5]
         return _KeyCodeString.entryLabel(entryText(entry), mainIten.language === 1)
