@@ -22,7 +22,7 @@ and of the program alone:
             (a tray host, trayer, is started for this step only)
   apply     wall time of `--simulate --apply-profile 1`, ms, against the 840 ms of delays
             that the mouse protocol mandates for an apply, and its steps: exec to main(), the
-            window and its pages built, the pages ready (first initUI), the commands sent, the
+            window built, the pages built and ready (first initUI), the commands sent, the
             window torn down, the process ended
 
 It prints the median of each over the rounds, the program's figures as ratios of the bare
@@ -283,7 +283,7 @@ def apply_run(exe, env):
 
 
 # The moments an apply marks, in order, and what lies between each and the one before it.
-APPLY_STEPS = (("main", "exec to main"), ("window", "pages built"), ("apply", "pages ready"),
+APPLY_STEPS = (("main", "exec to main"), ("window", "window built"), ("apply", "pages ready"),
                ("applied", "sending"), ("ended", "tear-down"))
 
 
